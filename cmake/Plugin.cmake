@@ -1,0 +1,1 @@
+# The plug-in module: filled in with the entry point

@@ -1,0 +1,25 @@
+# GoogleTest for both flavours: Debian's package natively, its sources cross-built for Windows.
+include(CTest)
+if(NOT BUILD_TESTING)
+  return()
+endif()
+
+if(CMAKE_CROSSCOMPILING)
+  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+else()
+  find_package(GTest REQUIRED)
+endif()
+
+# qm07_add_gtest(NAME SOURCES... [LIBS libs...] [LABELS labels...])
+# One ctest entry per test program; under the Windows preset ctest runs it through Wine.
+function(qm07_add_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES} ${ARG_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE GTest::gtest_main ${ARG_LIBS})
+  qm07_warnings(${name})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
+endfunction()
