@@ -1,0 +1,64 @@
+// The internal API that a platform implementation must define for the frame and the editor base.
+// Each back end (vstgui/soft, vstgui/win32) implements every function here; the portable code calls
+// nothing else of the windowing system. All functions run on the user-interface thread.
+#pragma once
+
+#include "CPoint.h"
+#include "CRect.h"
+
+#include <cstdint>
+
+namespace VSTGUI
+{
+
+class CFrame;
+
+namespace platform
+{
+
+/// Per back end: the frame's child window, the blend library, the drop target and the saved cursor.
+struct PlatformFrame;
+
+/// Starts OLE, loads the blend entry points and, given a parent, creates the frame-sized child window
+/// at (0, 0) linked to `frame`; never null, even when the window cannot be made.
+PlatformFrame* createPlatformFrame(CFrame& frame, void* parentWindow);
+/// Restores the default cursor, revokes a drop target, leaves OLE, frees the blend library, unlinks
+/// and destroys the window.
+void destroyPlatformFrame(PlatformFrame* platformFrame);
+/// The native child window (HWND on Win32, soft::Window* here), or null without one.
+void* getWindow(const PlatformFrame& platformFrame);
+/// Registers the window as a drop target for `frame` (or revokes it); false without a window.
+bool setDropTarget(PlatformFrame& platformFrame, CFrame& frame, bool active);
+/// Shows the cursor of a `CCursorType`, saving the current one as the default the first time.
+void setCursor(PlatformFrame& platformFrame, std::int32_t cursorType);
+/// Resizes the frame's own window without moving it.
+void resizeWindow(PlatformFrame& platformFrame, std::int32_t width, std::int32_t height);
+/// Resizes the frame's window and its enclosing windows up to the one with a dialog frame, for hosts
+/// that cannot size the editor window themselves.
+void resizeEnclosingWindows(PlatformFrame& platformFrame, std::int32_t width, std::int32_t height);
+/// The first window from the frame's window outwards that has a caption, no parent, or a parent much
+/// larger than the frame's window; null when the walk runs out.
+void* getOuterWindow(const PlatformFrame& platformFrame);
+/// Top-left of the outer window in the client coordinates of its parent; false without a window.
+bool getOuterPosition(const PlatformFrame& platformFrame, CPoint& position);
+/// The host window's rectangle, its top-left in its parent's client coordinates; false without a window.
+bool getHostRect(const PlatformFrame& platformFrame, CRect& rect);
+
+/// The pointer's position in screen coordinates.
+CPoint getCursorScreenPosition();
+/// Screen position of a native window's top-left corner; (0, 0) for null.
+CPoint getWindowScreenOrigin(void* window);
+
+/// Millisecond tick count, wrapping at 32 bits.
+std::uint32_t getTicks();
+/// Blocks the calling thread.
+void sleep(std::uint32_t milliseconds);
+/// Takes one pending paint request of the calling thread's windows, if any, and handles it.
+void dispatchPendingPaint();
+
+/// Paired calls around every frame's and every editor's life (OLE on Win32).
+void oleInitialize();
+void oleUninitialize();
+
+} // namespace platform
+} // namespace VSTGUI

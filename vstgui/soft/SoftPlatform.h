@@ -1,0 +1,56 @@
+// The software back end's windows, input and clock, which tests set instead of a windowing system.
+#pragma once
+
+#include "CPoint.h"
+#include "CRect.h"
+#include "Surface.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace VSTGUI
+{
+class CFrame;
+}
+
+namespace VSTGUI::soft
+{
+
+/// A window: a test makes one to stand for the host's window; the frame makes its child window with
+/// a surface that receives the frame's copies.
+struct Window
+{
+    Window* parent = nullptr;
+    CPoint screenOrigin; ///< top-left corner in screen coordinates
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::unique_ptr<Surface> surface;
+    CFrame* frame = nullptr;      ///< the frame linked to the window, or null
+    std::int32_t contextsOut = 0; ///< device contexts obtained from the window and not released
+    bool dropTarget = false;
+    bool paintPending = false;
+    CRect pendingPaint;
+};
+
+/// Process-wide state that stands in for the system; tests drive it.
+struct Environment
+{
+    CPoint pointer;           ///< screen coordinates
+    std::int32_t buttons = 0; ///< `kLButton` ... `kAlt`
+    std::uint32_t ticks = 0;  ///< milliseconds
+    std::uint32_t sleepCalls = 0;
+    std::uint32_t sleptMilliseconds = 0;
+    std::int32_t oleDepth = 0; ///< initialisations not yet balanced
+    std::int32_t cursor = 0;   ///< the `CCursorType` last shown
+    std::uint32_t paintsDispatched = 0;
+    std::vector<Window*> windows; ///< live child windows, in creation order
+};
+
+Environment& environment();
+/// Back to the state of a fresh process; live windows stay registered.
+void resetEnvironment();
+/// Queues a paint request for `rect`, as a system does after part of a window was exposed.
+void invalidateWindow(Window& window, const CRect& rect);
+
+} // namespace VSTGUI::soft
