@@ -1,0 +1,11 @@
+// The monotonic clock in milliseconds, like the Windows tick count.
+#include "../TickCount.h"
+
+#include <chrono>
+
+std::uint32_t tickCount()
+{
+    const auto sinceBoot = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<std::uint32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(sinceBoot).count());
+}
