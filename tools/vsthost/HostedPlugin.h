@@ -1,0 +1,79 @@
+// One plug-in instance driven the way a host drives it: set-up, parameters, texts, state and audio.
+#pragma once
+
+#include "EffectRecord.h"
+#include "PluginLibrary.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class HostedPlugin
+{
+public:
+    /// Loads the module, creates an instance through its entry point and opens it (effOpen).
+    static std::unique_ptr<HostedPlugin> load(const std::string& path, std::string& error);
+    /// Switches the instance off if it runs, closes it (effClose) and unloads the module.
+    ~HostedPlugin();
+
+    HostedPlugin(const HostedPlugin&) = delete;
+    HostedPlugin& operator=(const HostedPlugin&) = delete;
+
+    AEffect& effect() { return *record; }
+    std::intptr_t dispatch(std::int32_t opcode, std::int32_t index = 0, std::intptr_t value = 0,
+                           void* ptr = nullptr, float opt = 0.0f);
+
+    /// Sets sample rate and block size, then switches the instance on (effMainsChanged 1).
+    void start(double rate, int frames);
+    /// Switches the instance off (effMainsChanged 0); does nothing when it is off.
+    void stop();
+    double sampleRate() const { return rate; }
+    int blockSize() const { return maxBlock; }
+
+    std::string effectName();
+    std::string vendorName();
+    std::string productName();
+    std::string programName();
+    std::int32_t vendorVersion();
+
+    std::string parameterName(int index);
+    std::string parameterLabel(int index);
+    std::string parameterDisplay(int index);
+    float parameter(int index);
+    void setParameter(int index, float value);
+    /// Index of the parameter with this name (case-insensitive, outer spaces ignored), or -1.
+    int findParameter(const std::string& name);
+
+    /// Copy of the state chunk (effGetChunk); empty when the plug-in offers none.
+    std::vector<std::uint8_t> chunk(bool preset = false);
+    void setChunk(const std::vector<std::uint8_t>& bytes, bool preset = false);
+
+    bool canDoubleReplacing() const { return (record->flags & effFlagsCanDoubleReplacing) != 0; }
+    /// Runs processReplacing over frames, in calls of at most blockSize frames; buffers may be shared.
+    void processFloat(float* const* inputs, float* const* outputs, std::size_t frames);
+    void processDouble(double* const* inputs, double* const* outputs, std::size_t frames);
+
+    /// Host-side part of the callback: answers a request of this instance.
+    std::intptr_t answer(std::int32_t opcode, std::int32_t index, std::intptr_t value, void* ptr, float opt);
+    /// How many requests with this opcode the instance has made since it was created.
+    int requestCount(std::int32_t opcode) const;
+
+private:
+    HostedPlugin(std::unique_ptr<PluginLibrary> module, AEffect* effect);
+    std::string readText(std::int32_t opcode, std::int32_t index);
+
+    // Declared first so the module is unloaded only after the instance is gone.
+    std::unique_ptr<PluginLibrary> library;
+    AEffect* record;
+    double rate = 44100.0;
+    int maxBlock = 1024;
+    bool running = false;
+    std::array<std::atomic<int>, 64> requests{};
+};
+
+/// The callback handed to every plug-in's entry point.
+std::intptr_t hostCallback(AEffect* effect, std::int32_t opcode, std::int32_t index, std::intptr_t value,
+                           void* ptr, float opt);

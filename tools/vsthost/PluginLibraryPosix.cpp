@@ -1,0 +1,32 @@
+// Loads a plug-in shared object with the dynamic linker.
+#include "PluginLibrary.h"
+
+#include <dlfcn.h>
+
+std::unique_ptr<PluginLibrary> PluginLibrary::load(const std::string& path, std::string& error)
+{
+    // RTLD_LOCAL keeps two plug-ins from resolving each other's symbols.
+    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle)
+    {
+        const char* reason = dlerror();
+        error = reason ? reason : "cannot load " + path;
+        return nullptr;
+    }
+    // Older plug-ins export only "main", so it is the fallback name.
+    void* symbol = dlsym(handle, "VSTPluginMain");
+    if (!symbol) symbol = dlsym(handle, "main");
+    if (!symbol)
+    {
+        error = path + " exports neither VSTPluginMain nor main";
+        dlclose(handle);
+        return nullptr;
+    }
+    return std::unique_ptr<PluginLibrary>(
+        new PluginLibrary(handle, reinterpret_cast<PluginEntryProc>(symbol)));
+}
+
+PluginLibrary::~PluginLibrary()
+{
+    dlclose(handle);
+}

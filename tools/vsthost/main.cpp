@@ -1,0 +1,38 @@
+// vsthost: loads a VST 2.4 effect, describes it, plays audio files through it and times it.
+#include "Commands.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace
+{
+const char kUsage[] =
+    "usage:\n"
+    "  vsthost info PLUGIN\n"
+    "  vsthost render PLUGIN IN OUT [--set NAME=VALUE ...] [--block N] [--double] [--rate HZ]\n"
+    "  vsthost bench PLUGIN [--set NAME=VALUE ...] [--block N] [--rate HZ]\n"
+    "  vsthost compare A B [--ulps N] [--rate HZ]\n"
+    "\n"
+    "Files ending in .f32 are raw interleaved stereo float32, little-endian, without a header;\n"
+    "--rate gives their sample rate (default 48000). The native build also reads what libsndfile\n"
+    "reads and writes .wav, .aif(f) and .flac. --set takes a parameter name (or index) and a\n"
+    "normalized value, e.g. --set \"Knee dB=0.5\". --block is the largest block per process call\n"
+    "(default 512). compare succeeds when every sample is within N float steps (default 2).\n";
+}
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+    {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    const char* command = argv[1];
+    if (std::strcmp(command, "info") == 0) return runInfo(args);
+    if (std::strcmp(command, "render") == 0) return runRender(args);
+    if (std::strcmp(command, "bench") == 0) return runBench(args);
+    if (std::strcmp(command, "compare") == 0) return runCompare(args);
+    std::fputs(kUsage, stderr);
+    return 2;
+}
