@@ -283,3 +283,40 @@ enum VstModifierKey : unsigned char
 {
     MODIFIER_SHIFT = 1 << 0,
 };
+
+// Records that pass through the interface without this effect reading them; only their addresses travel.
+struct VstEvents;
+struct VstPinProperties;
+struct VstParameterProperties;
+struct VstTimeInfo;
+struct VstVariableIo;
+struct VstOfflineTask;
+struct VstAudioFile;
+struct VstPatchChunkInfo;
+struct VstFileSelect;
+struct VstWindow;
+struct MidiProgramName;
+struct MidiProgramCategory;
+struct MidiKeyName;
+
+/// One speaker of an arrangement.
+struct VstSpeakerProperties
+{
+    float azimuth;
+    float elevation;
+    float radius;
+    float reserved;
+    char name[64];
+    std::int32_t type;
+    char future[28];
+};
+static_assert(sizeof(VstSpeakerProperties) == 112);
+
+/// A header of two fields followed by numChannels speakers; allocated for the actual count.
+struct VstSpeakerArrangement
+{
+    std::int32_t type;
+    std::int32_t numChannels;
+    VstSpeakerProperties speakers[8];
+};
+static_assert(offsetof(VstSpeakerArrangement, speakers) == 8);
