@@ -1,0 +1,1 @@
+"""Draws the editor images; see generate.py."""
