@@ -50,6 +50,9 @@ public:
     void update(CDrawContext* context) override;
     CView* getCurrentView() const override;
     bool advanceNextFocusView(CView* oldFocus, bool reverse = false) override;
+    /// Also forgets the modal or focus view when it leaves, so that neither outlives its removal.
+    void removeView(CView* view, bool withForget = true) override;
+    void removeAll(bool withForget = true) override;
 
     virtual bool open(CPoint* position = nullptr);
     virtual bool close();
@@ -103,7 +106,9 @@ public:
     void windowDestroyed();
 
 protected:
+    /// `context`, or a counted one of the frame's own that the caller forgets.
     CDrawContext* contextOrOwn(CDrawContext* context, bool& owned);
+    void updateChildren(CDrawContext* target);
     void releaseBackBuffer();
 
     AEffGUIEditor* editor = nullptr;

@@ -93,6 +93,8 @@ public:
 protected:
     void setSurface(soft::Surface* target) { surface = target; }
     void createPen();
+    /// A pen-sized dot, or nothing in the gaps of a dashed pen.
+    void stamp(std::int32_t x, std::int32_t y, std::int32_t step);
 
     soft::Surface* surface = nullptr;
     void* window = nullptr;
@@ -110,7 +112,7 @@ protected:
     CRect clipRect;
     soft::FontDescription font;
     soft::ObjectCounts created;
-    soft::Window* ownedWindowSurface = nullptr;
+    soft::Window* ownedWindow = nullptr; ///< the window whose pixels were obtained, released at the end
     // The current pen as it was created: its colour, width and dash pattern.
     CColor penColor;
     std::int32_t penWidth = 0;

@@ -1,0 +1,98 @@
+// The editor base between the host's editor requests and the frame, with the tracking-loop idle pacing.
+#include "AEffGUIEditor.h"
+
+#include "AudioEffectExt.h"
+#include "CDrawContext.h"
+#include "CFrame.h"
+#include "PlatformFrame.h"
+
+using VSTGUI::CDrawContext;
+using VSTGUI::CPoint;
+namespace platform = VSTGUI::platform;
+
+std::int32_t AEffGUIEditor::knobMode = 0;
+
+AEffGUIEditor::AEffGUIEditor(AudioEffect* owner) : AEffEditor(owner), lastTicks(platform::getTicks())
+{
+    if (effect) effect->setEditor(this);
+    platform::oleInitialize();
+}
+
+AEffGUIEditor::~AEffGUIEditor()
+{
+    platform::oleUninitialize();
+}
+
+AudioEffectX* AEffGUIEditor::getEffectX()
+{
+    return dynamic_cast<AudioEffectX*>(effect);
+}
+
+bool AEffGUIEditor::getRect(ERect** result)
+{
+    if (!result) return false;
+    *result = &rect;
+    return true;
+}
+
+void AEffGUIEditor::idle()
+{
+    if (inIdleStuff) return;
+    if (frame) frame->idle();
+}
+
+void AEffGUIEditor::doIdleStuff()
+{
+    std::uint32_t now = platform::getTicks();
+    if (now < lastTicks)
+    {
+        platform::sleep(4);
+        now += 4;
+        if (now < lastTicks - 50) return;
+    }
+    idle();
+    platform::dispatchPendingPaint();
+    lastTicks = now + 100;
+    inIdleStuff = true;
+    if (effect) effect->masterIdle();
+    inIdleStuff = false;
+}
+
+bool AEffGUIEditor::onKeyDown(VstKeyCode& keyCode)
+{
+    return frame && frame->onKeyDown(keyCode) == 1;
+}
+
+bool AEffGUIEditor::onKeyUp(VstKeyCode& keyCode)
+{
+    return frame && frame->onKeyUp(keyCode) == 1;
+}
+
+bool AEffGUIEditor::onWheel(float distance)
+{
+    if (!frame) return false;
+    auto* context = new CDrawContext(frame, nullptr, systemWindow);
+    CPoint where = platform::getCursorScreenPosition();
+    where.offset(-context->offsetScreen.h, -context->offsetScreen.v);
+    const bool used = frame->onWheel(context, where, distance);
+    context->forget();
+    return used;
+}
+
+bool AEffGUIEditor::setKnobMode(std::int32_t mode)
+{
+    knobMode = mode;
+    return true;
+}
+
+void AEffGUIEditor::setParameter(std::int32_t, float) {}
+
+void AEffGUIEditor::beginEdit(std::int32_t index)
+{
+    if (AudioEffectX* effectX = getEffectX()) effectX->beginEdit(index);
+}
+
+void AEffGUIEditor::endEdit(std::int32_t index)
+{
+    if (AudioEffectX* effectX = getEffectX()) effectX->endEdit(index);
+}

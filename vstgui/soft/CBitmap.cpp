@@ -1,0 +1,116 @@
+// Images of the software back end: decoded once from the embedded resources, then copied or blended.
+#include "CBitmap.h"
+
+#include "CDrawContext.h"
+#include "PngImage.h"
+#include "ResourceLookup.h"
+#include "Surface.h"
+
+#include <algorithm>
+
+namespace VSTGUI
+{
+
+namespace
+{
+
+/// Where a draw of `rect` lands on the context's surface, with its clip there.
+struct Placement
+{
+    soft::Surface* target;
+    CRect dest;
+    CRect clip;
+};
+
+Placement place(CDrawContext* context, const CRect& rect)
+{
+    Placement placement{context ? context->getSurface() : nullptr, rect, CRect()};
+    if (!placement.target) return placement;
+    placement.dest.offset(context->offset.h, context->offset.v);
+    context->getClipRect(placement.clip);
+    placement.clip.offset(context->offset.h, context->offset.v);
+    return placement;
+}
+
+} // namespace
+
+CBitmap::CBitmap(std::int32_t resourceId)
+{
+    loadFromResource(resourceId);
+    transparentColor = CColor{255, 255, 255, 0};
+}
+
+CBitmap::~CBitmap() = default;
+
+void CBitmap::dispose()
+{
+    image.reset();
+    width = 0;
+    height = 0;
+    noAlpha = false;
+}
+
+bool CBitmap::loadFromResource(std::int32_t resourceId)
+{
+    dispose();
+    resourceID = resourceId;
+    const int id = resourceId & 0xFFFF;
+    qm07::ResourceBytes bytes = qm07::findResource(id, "PNG");
+    if (!bytes.data) bytes = qm07::findResource(id, "BMP");
+    return bytes.data && loadFromMemory(bytes.data, bytes.size);
+}
+
+bool CBitmap::loadFromPath(const void*)
+{
+    dispose();
+    return false;
+}
+
+bool CBitmap::loadFromMemory(const unsigned char* data, std::size_t size)
+{
+    dispose();
+    DecodedImage decoded;
+    if (!decodeImage(data, size, decoded)) return false;
+    image = std::make_unique<soft::Surface>(decoded.width, decoded.height);
+    for (std::int32_t y = 0; y < decoded.height; ++y)
+        std::copy_n(decoded.pixels.data() + static_cast<std::size_t>(y) * decoded.width, decoded.width,
+                    image->row(y));
+    width = decoded.width;
+    height = decoded.height;
+    noAlpha = !isPng(data, size);
+    return true;
+}
+
+void CBitmap::draw(CDrawContext* context, const CRect& rect, const CPoint& offset)
+{
+    if (!noAlpha)
+    {
+        drawAlphaBlend(context, rect, offset, 255);
+        return;
+    }
+    const Placement placement = place(context, rect);
+    if (image && placement.target) placement.target->copy(*image, offset, placement.dest, placement.clip);
+}
+
+void CBitmap::drawTransparent(CDrawContext* context, const CRect& rect, const CPoint& offset)
+{
+    if (!noAlpha)
+    {
+        drawAlphaBlend(context, rect, offset, 255);
+        return;
+    }
+    const Placement placement = place(context, rect);
+    if (image && placement.target)
+        placement.target->copyKeyed(*image, offset, placement.dest, soft::opaquePixel(transparentColor),
+                                    placement.clip);
+}
+
+void CBitmap::drawAlphaBlend(CDrawContext* context, const CRect& rect, const CPoint& offset,
+                             std::uint8_t alpha)
+{
+    const Placement placement = place(context, rect);
+    if (image && placement.target)
+        placement.target->blend(*image, offset, placement.dest, alpha, placement.clip);
+}
+
+} // namespace VSTGUI

@@ -1,0 +1,126 @@
+// Raster operations on premultiplied 32-bit pixels, clipped to the surface and a clip rectangle.
+#include "Surface.h"
+
+#include <algorithm>
+
+namespace VSTGUI::soft
+{
+
+namespace
+{
+
+std::uint32_t channel(std::uint32_t value, int shift)
+{
+    return (value >> shift) & 0xFFu;
+}
+
+/// x * y / 255, rounded to nearest, for 8-bit operands.
+std::uint32_t scale(std::uint32_t x, std::uint32_t y)
+{
+    return (x * y + 127u) / 255u;
+}
+
+CRect intersection(CRect a, const CRect& b)
+{
+    a.bound(b);
+    return a;
+}
+
+} // namespace
+
+Surface::Surface(std::int32_t w, std::int32_t h, std::uint32_t initial)
+    : width(std::max(w, 0)), height(std::max(h, 0)),
+      pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), initial)
+{
+}
+
+std::uint32_t Surface::pixel(std::int32_t x, std::int32_t y) const
+{
+    if (x < 0 || y < 0 || x >= width || y >= height) return 0;
+    return row(y)[x];
+}
+
+void Surface::setPixel(std::int32_t x, std::int32_t y, std::uint32_t value)
+{
+    if (x < 0 || y < 0 || x >= width || y >= height) return;
+    row(y)[x] = value;
+}
+
+void Surface::fill(const CRect& rect, std::uint32_t value, const CRect& clip)
+{
+    const CRect area = intersection(intersection(rect, clip), bounds());
+    for (std::int32_t y = area.top; y < area.bottom; ++y)
+        std::fill(row(y) + area.left, row(y) + area.right, value);
+}
+
+void Surface::plot(std::int32_t x, std::int32_t y, std::uint32_t value, const CRect& clip)
+{
+    if (x < clip.left || x >= clip.right || y < clip.top || y >= clip.bottom) return;
+    setPixel(x, y, value);
+}
+
+CRect Surface::visiblePart(const Surface& source, const CPoint& sourceOrigin, const CRect& dest,
+                           const CRect& clip) const
+{
+    // Source pixels outside the source image have no defined colour, so those destinations are left alone.
+    CRect sourceArea = source.bounds();
+    sourceArea.offset(dest.left - sourceOrigin.h, dest.top - sourceOrigin.v);
+    return intersection(intersection(intersection(dest, clip), bounds()), sourceArea);
+}
+
+void Surface::copy(const Surface& source, const CPoint& sourceOrigin, const CRect& dest, const CRect& clip)
+{
+    const CRect area = visiblePart(source, sourceOrigin, dest, clip);
+    const std::int32_t dx = sourceOrigin.h - dest.left;
+    const std::int32_t dy = sourceOrigin.v - dest.top;
+    for (std::int32_t y = area.top; y < area.bottom; ++y)
+    {
+        const std::uint32_t* from = source.row(y + dy) + area.left + dx;
+        std::copy(from, from + area.getWidth(), row(y) + area.left);
+    }
+}
+
+void Surface::blend(const Surface& source, const CPoint& sourceOrigin, const CRect& dest, std::uint8_t alpha,
+                    const CRect& clip)
+{
+    const CRect area = visiblePart(source, sourceOrigin, dest, clip);
+    const std::int32_t dx = sourceOrigin.h - dest.left;
+    const std::int32_t dy = sourceOrigin.v - dest.top;
+    for (std::int32_t y = area.top; y < area.bottom; ++y)
+    {
+        const std::uint32_t* from = source.row(y + dy) + dx;
+        std::uint32_t* to = row(y);
+        for (std::int32_t x = area.left; x < area.right; ++x)
+            to[x] = blendPixel(to[x], from[x], alpha);
+    }
+}
+
+void Surface::copyKeyed(const Surface& source, const CPoint& sourceOrigin, const CRect& dest,
+                        std::uint32_t key, const CRect& clip)
+{
+    const CRect area = visiblePart(source, sourceOrigin, dest, clip);
+    const std::int32_t dx = sourceOrigin.h - dest.left;
+    const std::int32_t dy = sourceOrigin.v - dest.top;
+    for (std::int32_t y = area.top; y < area.bottom; ++y)
+    {
+        const std::uint32_t* from = source.row(y + dy) + dx;
+        std::uint32_t* to = row(y);
+        for (std::int32_t x = area.left; x < area.right; ++x)
+            if ((from[x] & 0x00FFFFFFu) != (key & 0x00FFFFFFu)) to[x] = from[x];
+    }
+}
+
+std::uint32_t blendPixel(std::uint32_t dest, std::uint32_t source, std::uint8_t alpha)
+{
+    std::uint32_t result = 0;
+    const std::uint32_t sourceAlpha = scale(channel(source, 24), alpha);
+    for (int shift = 0; shift < 32; shift += 8)
+    {
+        const std::uint32_t s = shift == 24 ? sourceAlpha : scale(channel(source, shift), alpha);
+        const std::uint32_t d = scale(channel(dest, shift), 255u - sourceAlpha);
+        result |= std::min(s + d, 255u) << shift;
+    }
+    return result;
+}
+
+} // namespace VSTGUI::soft
