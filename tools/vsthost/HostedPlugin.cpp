@@ -68,8 +68,15 @@ std::unique_ptr<HostedPlugin> HostedPlugin::load(const std::string& path, std::s
 
 HostedPlugin::~HostedPlugin()
 {
+    if (record) close();
+}
+
+std::intptr_t HostedPlugin::close()
+{
     stop();
-    dispatch(effClose);
+    const std::intptr_t result = dispatch(effClose);
+    record = nullptr;
+    return result;
 }
 
 std::intptr_t HostedPlugin::dispatch(std::int32_t opcode, std::int32_t index, std::intptr_t value, void* ptr,

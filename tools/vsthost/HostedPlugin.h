@@ -16,7 +16,7 @@ class HostedPlugin
 public:
     /// Loads the module, creates an instance through its entry point and opens it (effOpen).
     static std::unique_ptr<HostedPlugin> load(const std::string& path, std::string& error);
-    /// Switches the instance off if it runs, closes it (effClose) and unloads the module.
+    /// Closes the instance unless close() already did, then unloads the module.
     ~HostedPlugin();
 
     HostedPlugin(const HostedPlugin&) = delete;
@@ -30,6 +30,9 @@ public:
     void start(double rate, int frames);
     /// Switches the instance off (effMainsChanged 0); does nothing when it is off.
     void stop();
+    /// Switches the instance off and sends effClose, which ends its life; returns effClose's answer.
+    /// Nothing but the destructor may be called afterwards.
+    std::intptr_t close();
     double sampleRate() const { return rate; }
     int blockSize() const { return maxBlock; }
 
