@@ -111,13 +111,13 @@ SCALES = {
 
 # Needle: it pivots below the meter window; angles as for the knobs, in meter-local pixels.
 NEEDLE_PIVOT = (90.0, 118.0)
-NEEDLE_HALF_SWEEP_DEG = 37.0
+NEEDLE_HALF_SWEEP_DEG = 44.0
 NEEDLE_ROOT_RADIUS = 47.0  # emerges from the shroud printed on the face
 NEEDLE_TIP_RADIUS = 91.0
 METER_SHROUD_RADIUS = 48.0
 METER_ARC_RADIUS = 80.0
 METER_TICK_OUTER = (88.0, 84.5)  # major, minor
-METER_LABEL_RADIUS = 97.0
+METER_LABEL_GAP = 2.5  # between a major tick and its number
 METER_MARKS_DB = (0, 4, 8, 12, 16, 20)
 
 
@@ -136,10 +136,10 @@ def needle_frame(db):
 
 
 # Lever: positions 0, 1, 2 lean left, stand upright, lean right; angles from the vertical, clockwise.
-LEVER_PIVOT = (20.0, 27.0)
+LEVER_PIVOT = (20.0, 28.0)
 LEVER_LEAN_DEG = (-38.0, 0.0, 38.0)
-LEVER_LENGTH = 17.0
-LEVER_LABEL_RADIUS = 29.0
+LEVER_LENGTH = 19.0
+LEVER_LABEL_RADIUS = 30.0
 LEVER_LABELS = {"sc_mode": ("F", "A", "B"), "push": ("0", "I", "II")}
 
 

@@ -6,9 +6,9 @@ import cairo
 
 from . import layout, paint
 
-BASE_HALF_WIDTH = 1.9
-TIP_HALF_WIDTH = 2.6
-BALL_RADIUS = 3.3
+BASE_HALF_WIDTH = 2.2
+TIP_HALF_WIDTH = 2.9
+BALL_RADIUS = 3.9
 
 
 def _lever_path(ctx, angle):

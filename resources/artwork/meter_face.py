@@ -4,7 +4,7 @@ import math
 
 import cairo
 
-from . import layout, paint
+from . import layout, paint, scales
 
 FACE = (0.965, 0.915, 0.765)
 FACE_EDGE = (0.80, 0.70, 0.50)
@@ -85,9 +85,10 @@ def _scale(ctx, pivot):
         ctx.move_to(*layout.polar(pivot, layout.METER_ARC_RADIUS, angle))
         ctx.line_to(*layout.polar(pivot, layout.METER_TICK_OUTER[0 if major else 1], angle))
         ctx.stroke()
-    paint.set_font(ctx, 11.0, bold=True, family=paint.SANS_CONDENSED)
+    paint.set_font(ctx, 11.5, bold=True, family=paint.SANS_CONDENSED)
     for db in layout.METER_MARKS_DB:
-        x, y = layout.polar(pivot, layout.METER_LABEL_RADIUS, layout.needle_angle(db))
+        radius = layout.METER_TICK_OUTER[0] + layout.METER_LABEL_GAP
+        x, y = scales.label_centre(ctx, str(db), pivot, radius, layout.needle_angle(db))
         paint.centred_text(ctx, str(db), x, y, SCALE)
 
 
@@ -117,7 +118,7 @@ def draw(ctx):
     ctx.clip()
     _face(ctx, left, top, right, bottom)
     _scale(ctx, pivot)
-    paint.set_font(ctx, 9.5, bold=True)
-    paint.show_text(ctx, "dB COMPRESSION", pivot[0], top + 57.0, SCALE, spacing=0.6)
+    paint.set_font(ctx, 9.0, bold=True)
+    paint.show_text(ctx, "dB COMPRESSION", pivot[0], top + 66.5, SCALE, spacing=0.4)
     _shroud(ctx, left, bottom, pivot)
     ctx.restore()

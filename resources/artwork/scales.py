@@ -9,10 +9,20 @@ from . import layout, paint
 CAPTION_SIZE = 11.0
 UNIT_SIZE = 10.0
 LEVER_LABEL_SIZE = 11.0
+TICK_WIDTH = 1.8
+LABEL_GAP = 2.5
 
 TOP_CAPTIONS = {"thresh": "THRESH", "ratio": "RATIO", "gain": "GAIN"}
 UNITS = {"attack": "m/sec", "release": "sec", "knee_db": "dB", "knee_pct": "%"}
 GROUPS = (("ENVELOPE", "attack", "release"), ("KNEE", "knee_db", "knee_pct"))
+
+
+def label_centre(ctx, text, origin, radius, angle):
+    """Centre for a label whose ink box keeps `radius` clear of `origin` in the direction `angle`."""
+    ext = ctx.text_extents(text)
+    a = math.radians(angle)
+    reach = abs(math.cos(a)) * ext.width / 2.0 + abs(math.sin(a)) * ext.height / 2.0
+    return layout.polar(origin, radius + reach, angle)
 
 
 def _knob_scale(ctx, ctl):
@@ -20,14 +30,8 @@ def _knob_scale(ctx, ctl):
     centre = ctl.centre
     marks = layout.SCALES[ctl.name]
     ctx.set_source_rgb(*paint.LEGEND)
-    ctx.set_line_width(1.0)
-    ctx.new_sub_path()
-    # Travel arc from the minimum clockwise to the maximum (cairo angles run clockwise in pixels).
-    ctx.arc(centre[0], centre[1], g.tick_inner, math.radians(-layout.knob_angle(0.0)),
-            math.radians(-layout.knob_angle(1.0)))
-    ctx.stroke()
-    ctx.set_line_cap(cairo.LINE_CAP_ROUND)
-    ctx.set_line_width(1.6 if g.label_size else 1.3)
+    ctx.set_line_cap(cairo.LINE_CAP_BUTT)
+    ctx.set_line_width(TICK_WIDTH)
     for value, _ in marks:
         angle = layout.knob_angle(value)
         ctx.move_to(*layout.polar(centre, g.tick_inner, angle))
@@ -35,9 +39,12 @@ def _knob_scale(ctx, ctl):
         ctx.stroke()
     if not g.label_size:
         return
-    paint.set_font(ctx, g.label_size, bold=True, family=paint.SANS_CONDENSED)
     for value, label in marks:
-        x, y = layout.polar(centre, g.label_radius, layout.knob_angle(value))
+        # The infinity sign is drawn small in this face; bring it up to the digits' height.
+        size = g.label_size * (1.6 if label == "\u221e" else 1.0)
+        paint.set_font(ctx, size, bold=True, family=paint.SANS_CONDENSED)
+        angle = layout.knob_angle(value)
+        x, y = label_centre(ctx, label, centre, g.tick_outer + LABEL_GAP, angle)
         paint.centred_text(ctx, label, x, y, paint.LEGEND)
 
 
