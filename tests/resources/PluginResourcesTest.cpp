@@ -1,0 +1,99 @@
+// The built plug-in DLL carries the six PNG resources and the version record that hosts and Explorer read.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+struct Image
+{
+    int id;
+    const char* file;
+};
+
+constexpr Image kImages[] = {{101, "101-background.png"}, {102, "102-knob-80.png"}, {103, "103-knob-60.png"},
+                             {104, "104-knob-40.png"},    {105, "105-needle.png"},  {106, "106-lever.png"}};
+
+std::vector<unsigned char> readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class PluginResources : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        module = LoadLibraryA(QM07_PLUGIN_PATH);
+        ASSERT_NE(module, nullptr) << "cannot load " << QM07_PLUGIN_PATH;
+    }
+    void TearDown() override
+    {
+        if (module != nullptr) FreeLibrary(module);
+    }
+
+    std::vector<unsigned char> resource(int id, const char* type) const
+    {
+        HRSRC info = FindResourceA(module, MAKEINTRESOURCEA(id), type);
+        if (info == nullptr) return {};
+        const DWORD size = SizeofResource(module, info);
+        const auto* data = static_cast<const unsigned char*>(LockResource(LoadResource(module, info)));
+        return data == nullptr ? std::vector<unsigned char>() : std::vector<unsigned char>(data, data + size);
+    }
+
+    HMODULE module = nullptr;
+};
+
+TEST_F(PluginResources, HoldsEachImageAsPngUnderItsNumber)
+{
+    for (const Image& image : kImages)
+    {
+        SCOPED_TRACE(image.file);
+        const std::vector<unsigned char> expected = readFile(std::string(QM07_IMAGE_DIR) + "/" + image.file);
+        ASSERT_GT(expected.size(), 8u) << "image file missing";
+        EXPECT_EQ(resource(image.id, "PNG"), expected);
+    }
+    EXPECT_TRUE(resource(107, "PNG").empty());
+}
+
+std::string versionString(const std::vector<unsigned char>& info, const char* name)
+{
+    char* value = nullptr;
+    UINT length = 0;
+    const std::string path = std::string("\\StringFileInfo\\040904B0\\") + name;
+    if (!VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) || length == 0)
+        return {};
+    return std::string(value);
+}
+
+TEST_F(PluginResources, CarriesVersionOneAndTheProductIdentity)
+{
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(QM07_PLUGIN_PATH, &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<unsigned char> info(size);
+    ASSERT_TRUE(GetFileVersionInfoA(QM07_PLUGIN_PATH, 0, size, info.data()));
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_DLL));
+
+    EXPECT_EQ(versionString(info, "ProductName"), "QM07 Compressor");
+    EXPECT_EQ(versionString(info, "CompanyName"), "Tarvel");
+    EXPECT_EQ(versionString(info, "FileVersion"), "1.0.0.0");
+    EXPECT_EQ(versionString(info, "ProductVersion"), "1.0.0.0");
+}
+
+} // namespace
