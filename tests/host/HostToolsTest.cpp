@@ -60,12 +60,14 @@ TEST(HostSignalStats, UlpDistanceCountsFloatsBetween)
     EXPECT_EQ(ulpDistance(std::nanf(""), 1.0f), std::numeric_limits<std::int64_t>::max());
 }
 
+constexpr double kPi = 3.14159265358979323846;
+
 TEST(HostSignalStats, LevelsAndDifferences)
 {
     AudioClip sine{48000.0, {std::vector<float>(48000), std::vector<float>(48000)}};
     for (std::size_t i = 0; i < 48000; ++i)
         sine.channels[0][i] = sine.channels[1][i] =
-            static_cast<float>(0.5 * std::sin(2 * M_PI * 1000.0 * i / 48000));
+            static_cast<float>(0.5 * std::sin(2 * kPi * 1000.0 * static_cast<double>(i) / 48000));
     const Levels levels = measureLevels(sine);
     EXPECT_NEAR(levels.peak, 0.5, 1e-6);
     EXPECT_NEAR(levels.rms, 0.5 / std::sqrt(2.0), 1e-6);
