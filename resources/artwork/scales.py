@@ -7,7 +7,7 @@ import cairo
 from . import layout, paint
 
 CAPTION_SIZE = 11.0
-UNIT_SIZE = 10.0
+UNIT_SIZE = 10.5
 LEVER_LABEL_SIZE = 11.0
 TICK_WIDTH = 1.8
 LABEL_GAP = 2.5
