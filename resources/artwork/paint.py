@@ -24,7 +24,6 @@ def font_options():
     options.set_antialias(cairo.ANTIALIAS_GRAY)
     options.set_hint_style(cairo.HINT_STYLE_SLIGHT)
     options.set_hint_metrics(cairo.HINT_METRICS_OFF)
-    options.set_subpixel_order(cairo.SUBPIXEL_ORDER_DEFAULT)
     return options
 
 
