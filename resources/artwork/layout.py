@@ -113,10 +113,10 @@ SCALES = {
 NEEDLE_PIVOT = (90.0, 118.0)
 NEEDLE_HALF_SWEEP_DEG = 44.0
 NEEDLE_ROOT_RADIUS = 47.0  # emerges from the shroud printed on the face
-NEEDLE_TIP_RADIUS = 91.0
+NEEDLE_TIP_RADIUS = 97.0
 METER_SHROUD_RADIUS = 48.0
-METER_ARC_RADIUS = 80.0
-METER_TICK_OUTER = (88.0, 84.5)  # major, minor
+METER_ARC_RADIUS = 86.0
+METER_TICK_OUTER = (94.0, 90.5)  # major, minor
 METER_LABEL_GAP = 2.5  # between a major tick and its number
 METER_MARKS_DB = (0, 4, 8, 12, 16, 20)
 
