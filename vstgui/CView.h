@@ -6,6 +6,7 @@
 #include "CRect.h"
 #include "CReferenceCounter.h"
 #include "EffectRecord.h"
+#include "MouseButtons.h"
 
 #include <cstdint>
 

@@ -1,0 +1,354 @@
+// The frame: first-paint rule, back buffer redraws, press and key routing, focus, modal view, sizing.
+#include "TestHost.h"
+#include "ToolkitTestSupport.h"
+
+#include "COffscreenContext.h"
+
+#include <memory>
+
+using namespace VSTGUI;
+using qm07test::Log;
+using qm07test::ProbeView;
+using qm07test::ScriptedHost;
+
+namespace
+{
+
+class FrameTest : public qm07test::SoftToolkitTest
+{
+protected:
+    void SetUp() override
+    {
+        SoftToolkitTest::SetUp();
+        ScriptedHost::instance() = ScriptedHost();
+        host.screenOrigin = CPoint(400, 300);
+        host.width = 800;
+        host.height = 600;
+    }
+
+    void openFrame(CRect rect = CRect(0, 0, 200, 100), AEffGUIEditor* editor = nullptr)
+    {
+        frame = std::make_unique<CFrame>(rect, &host, editor);
+        frame->setBackgroundColor(CColor{0, 0, 80, 255});
+    }
+
+    ProbeView* add(const CRect& rect, const std::string& name)
+    {
+        auto* view = new ProbeView(rect, name, &log);
+        frame->addView(view);
+        return view;
+    }
+
+    soft::Window* window() const { return static_cast<soft::Window*>(frame->getWindow()); }
+
+    void paintAll()
+    {
+        soft::invalidateWindow(*window(), CRect(0, 0, window()->width, window()->height));
+        platform::dispatchPendingPaint();
+    }
+
+    soft::Window host;
+    Log log;
+    std::unique_ptr<CFrame> frame;
+};
+
+TEST_F(FrameTest, IdleDrawsNothingBeforeTheFirstPaint)
+{
+    openFrame();
+    ProbeView* view = add(CRect(10, 10, 50, 50), "view");
+    ASSERT_TRUE(frame->isDirty());
+    frame->idle();
+    EXPECT_EQ(0, view->draws);
+
+    paintAll();
+    EXPECT_EQ(1, view->draws);
+    EXPECT_EQ(qm07test::rgb(200, 100, 50), window()->surface->pixel(10, 10))
+        << "the paint reached the window";
+    view->setDirty(true);
+    frame->idle();
+    EXPECT_EQ(2, view->draws);
+    EXPECT_EQ(0, window()->contextsOut) << "every context on the window was released";
+}
+
+TEST_F(FrameTest, IdlePassRedrawsOnlyTheDirtyControlAndWhatOverlapsIt)
+{
+    openFrame(CRect(0, 0, 800, 220));
+    ProbeView* dirtyKnob = add(CRect(100, 70, 180, 150), "knob");
+    ProbeView* overlapping = add(CRect(170, 60, 230, 120), "overlapping");
+    ProbeView* far = add(CRect(500, 70, 580, 150), "far");
+    paintAll();
+    COffscreenContext* backBuffer = frame->getBackBuffer();
+    soft::Surface& pixels = *backBuffer->getSurface();
+    pixels.setPixel(99, 100, qm07test::rgb(1, 2, 3)); // just left of the knob
+    pixels.setPixel(300, 200, qm07test::rgb(1, 2, 3));
+    log.clear();
+
+    dirtyKnob->color = CColor{0, 255, 0, 255};
+    dirtyKnob->setDirty(true);
+    frame->idle();
+
+    EXPECT_EQ(Log({"knob:draw", "overlapping:draw"}), log);
+    EXPECT_EQ(CRect(170, 70, 180, 120), overlapping->lastDrawClip) << "the neighbour only inside the knob";
+    EXPECT_EQ(1, far->draws);
+    EXPECT_EQ(qm07test::rgb(1, 2, 3), pixels.pixel(99, 100)) << "nothing outside the knob was redrawn";
+    EXPECT_EQ(qm07test::rgb(1, 2, 3), pixels.pixel(300, 200));
+    EXPECT_EQ(qm07test::rgb(0, 255, 0), window()->surface->pixel(120, 100)) << "copied to the window";
+    EXPECT_FALSE(frame->isDirty());
+}
+
+TEST_F(FrameTest, BlockedUpdatesAndADestroyedWindowStopRedraws)
+{
+    openFrame();
+    ProbeView* view = add(CRect(10, 10, 50, 50), "view");
+    paintAll();
+    EXPECT_FALSE(frame->updatesDisabled(true));
+    view->setDirty(true);
+    frame->idle();
+    EXPECT_EQ(1, view->draws);
+    EXPECT_TRUE(frame->updatesDisabled(false));
+
+    frame->windowDestroyed();
+    frame->idle();
+    EXPECT_EQ(1, view->draws);
+    EXPECT_FALSE(frame->isOpen());
+    EXPECT_EQ(nullptr, frame->getSystemWindow());
+    EXPECT_FALSE(frame->setSize(300, 300));
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    EXPECT_FALSE(frame->getPosition(x, y));
+}
+
+TEST_F(FrameTest, InvalidateMarksOnlyTheChildrenItMeets)
+{
+    openFrame();
+    ProbeView* a = add(CRect(0, 0, 20, 20), "a");
+    ProbeView* b = add(CRect(40, 0, 60, 20), "b");
+    paintAll();
+    frame->invalidate(CRect(20, 20, 30, 30));
+    EXPECT_TRUE(a->isDirty()) << "a corner contact counts";
+    EXPECT_FALSE(b->isDirty());
+}
+
+TEST_F(FrameTest, EveryPressClearsTheFocusEvenWhenNothingIsHit)
+{
+    openFrame();
+    ProbeView* view = add(CRect(10, 10, 50, 50), "view");
+    ProbeView* disabled = add(CRect(100, 10, 150, 50), "disabled");
+    disabled->setMouseEnabled(false);
+    frame->setFocusView(view);
+    frame->mouse(nullptr, CPoint(120, 20), kLButton);
+    EXPECT_EQ(nullptr, frame->getFocusView());
+    EXPECT_EQ(Log({"view:looseFocus"}), log);
+
+    soft::environment().buttons = kLButton | kAlt;
+    CDrawContext* context = frame->createDrawContext();
+    frame->mouse(context, CPoint(50, 50), -1);
+    context->forget();
+    EXPECT_EQ(kLButton | kAlt, view->lastButtons) << "buttons read from the context; edges inclusive";
+}
+
+TEST_F(FrameTest, ModalViewTakesPressesWheelAndKeysAndIsUpdatedFirst)
+{
+    openFrame();
+    ProbeView* normal = add(CRect(0, 0, 200, 100), "normal");
+    auto* modal = new ProbeView(CRect(50, 20, 100, 60), "modal", &log);
+    ASSERT_TRUE(frame->setModalView(modal));
+    EXPECT_EQ(2, modal->getNbReference());
+    auto* another = new ProbeView(CRect(0, 0, 10, 10), "another", &log);
+    EXPECT_FALSE(frame->setModalView(another));
+    EXPECT_EQ(modal, frame->getModalView());
+
+    frame->mouse(nullptr, CPoint(10, 10), kLButton);
+    EXPECT_TRUE(log.empty()) << "a press outside the modal view is dropped";
+    frame->mouse(nullptr, CPoint(60, 30), kLButton);
+    EXPECT_TRUE(frame->onWheel(nullptr, CPoint(10, 10), 1.0f));
+    VstKeyCode key{'x', 0, 0};
+    frame->onKeyDown(key);
+    EXPECT_EQ(Log({"modal:mouse", "modal:wheel", "modal:keyDown"}), log);
+    EXPECT_EQ(modal, frame->getCurrentView());
+    normal->setWantsFocus(true);
+    VstKeyCode tab{0, VKEY_TAB, 0};
+    EXPECT_EQ(-1, frame->onKeyDown(tab)) << "no focus traversal while modal";
+
+    EXPECT_TRUE(frame->setModalView(nullptr));
+    EXPECT_FALSE(frame->isChild(modal));
+    EXPECT_EQ(1, modal->getNbReference());
+    modal->forget();
+    another->forget();
+}
+
+TEST_F(FrameTest, KeysGoToFocusViewThenModalViewThenTab)
+{
+    openFrame();
+    ProbeView* first = add(CRect(0, 0, 10, 10), "first");
+    ProbeView* middle = add(CRect(20, 0, 30, 10), "middle");
+    ProbeView* last = add(CRect(40, 0, 50, 10), "last");
+    VstKeyCode tab{0, VKEY_TAB, 0};
+    VstKeyCode shiftTab{0, VKEY_TAB, MODIFIER_SHIFT};
+    EXPECT_EQ(-1, frame->onKeyDown(tab)) << "no child wants focus";
+
+    first->setWantsFocus(true);
+    last->setWantsFocus(true);
+    EXPECT_EQ(1, frame->onKeyDown(tab));
+    EXPECT_EQ(first, frame->getFocusView());
+    EXPECT_TRUE(first->isDirty());
+    EXPECT_EQ(1, frame->onKeyDown(tab));
+    EXPECT_EQ(last, frame->getFocusView()) << "skips the view that does not want focus";
+    EXPECT_EQ(-1, frame->onKeyDown(tab));
+    EXPECT_EQ(nullptr, frame->getFocusView()) << "past the last one the focus is dropped";
+    EXPECT_EQ(1, frame->onKeyDown(shiftTab));
+    EXPECT_EQ(last, frame->getFocusView());
+
+    log.clear();
+    last->keyResult = 3;
+    VstKeyCode plain{'a', 0, 0};
+    EXPECT_EQ(3, frame->onKeyDown(plain));
+    EXPECT_EQ(Log({"last:keyDown"}), log) << "the focus view alone is asked";
+    EXPECT_EQ(3, frame->onKeyUp(plain));
+    (void)middle;
+}
+
+TEST_F(FrameTest, TabMovesIntoAndOutOfNestedContainers)
+{
+    openFrame();
+    ProbeView* before = add(CRect(0, 0, 10, 10), "before");
+    auto* group = new CViewContainer(CRect(20, 0, 80, 40), frame.get());
+    frame->addView(group);
+    auto* inside = new ProbeView(CRect(0, 0, 10, 10), "inside", &log);
+    group->addView(inside);
+    ProbeView* after = add(CRect(90, 0, 100, 10), "after");
+    before->setWantsFocus(true);
+    inside->setWantsFocus(true);
+    after->setWantsFocus(true);
+    VstKeyCode tab{0, VKEY_TAB, 0};
+    frame->onKeyDown(tab);
+    frame->onKeyDown(tab);
+    EXPECT_EQ(inside, frame->getFocusView());
+    frame->onKeyDown(tab);
+    EXPECT_EQ(after, frame->getFocusView());
+}
+
+TEST_F(FrameTest, RemovingTheFocusViewClearsTheFocusFirst)
+{
+    openFrame();
+    ProbeView* view = add(CRect(0, 0, 10, 10), "view");
+    frame->setFocusView(view);
+    frame->removeView(view, true);
+    EXPECT_EQ(nullptr, frame->getFocusView());
+}
+
+TEST_F(FrameTest, WheelGoesToTheViewUnderThePointerEnabledOrNot)
+{
+    openFrame();
+    ProbeView* view = add(CRect(10, 10, 50, 50), "view");
+    view->setMouseEnabled(false);
+    EXPECT_TRUE(frame->onWheel(nullptr, CPoint(50, 50), kMouseWheelAxisY, 2.0f));
+    EXPECT_EQ(CPoint(50, 50), view->lastWhere) << "frame coordinates, unchanged";
+    EXPECT_FALSE(frame->onWheel(nullptr, CPoint(51, 50), kMouseWheelAxisY, 1.0f));
+}
+
+TEST_F(FrameTest, PointerLocationIsRelativeToTheWindow)
+{
+    openFrame();
+    soft::environment().pointer = CPoint(430, 320);
+    CPoint where;
+    EXPECT_TRUE(frame->getCurrentLocation(where));
+    EXPECT_EQ(CPoint(30, 20), where);
+    ProbeView* view = add(CRect(10, 10, 50, 50), "view");
+    EXPECT_EQ(view, frame->getCurrentView());
+    CDrawContext* context = frame->createDrawContext();
+    view->getMouseLocation(context, where);
+    context->forget();
+    EXPECT_EQ(CPoint(30, 20), where);
+}
+
+TEST_F(FrameTest, SetSizeWithTheCurrentSizeKeepsTheBackBuffer)
+{
+    openFrame();
+    COffscreenContext* backBuffer = frame->getBackBuffer();
+    EXPECT_FALSE(frame->setSize(200, 100));
+    EXPECT_EQ(backBuffer, frame->getBackBuffer());
+}
+
+TEST_F(FrameTest, SetSizeThroughAHostThatSizesItsWindow)
+{
+    qm07test::TestEffect effect;
+    auto* editor = new qm07test::TestEditor(&effect);
+    ScriptedHost::instance().canSizeWindow = true;
+    openFrame(CRect(0, 0, 200, 100), editor);
+    frame->getBackBuffer();
+    frame->setDirty(false);
+    ASSERT_TRUE(frame->setSize(300, 150));
+    CRect size;
+    EXPECT_EQ(CRect(0, 0, 300, 150), frame->getViewSize(size));
+    EXPECT_EQ(300, window()->width);
+    EXPECT_EQ(150, window()->height);
+    EXPECT_EQ(1, ScriptedHost::instance().count(audioMasterSizeWindow));
+    EXPECT_FALSE(frame->isDirty()) << "nothing else changes";
+    EXPECT_EQ(300, frame->getBackBuffer()->getWidth()) << "the back buffer is made again";
+    frame.reset();
+}
+
+TEST_F(FrameTest, SetSizeWithoutHostSupportResizesTheWindowsItself)
+{
+    qm07test::TestEffect effect;
+    auto* editor = new qm07test::TestEditor(&effect);
+    openFrame(CRect(0, 0, 200, 100), editor);
+    frame->setDirty(false);
+    ASSERT_TRUE(frame->setSize(250, 120));
+    EXPECT_EQ(0, ScriptedHost::instance().count(audioMasterSizeWindow));
+    EXPECT_EQ(1, ScriptedHost::instance().count(audioMasterCanDo));
+    EXPECT_EQ("sizeWindow", ScriptedHost::instance().requests.back().text);
+    CRect size;
+    EXPECT_EQ(CRect(0, 0, 250, 120), frame->getViewSize(size));
+    EXPECT_EQ(250, window()->width);
+    EXPECT_TRUE(frame->isDirty());
+    frame.reset();
+}
+
+TEST_F(FrameTest, EditBracketsAndKnobModeGoThroughTheEditor)
+{
+    qm07test::TestEffect effect;
+    auto* editor = new qm07test::TestEditor(&effect);
+    openFrame(CRect(0, 0, 200, 100), editor);
+    frame->beginEdit(1);
+    frame->endEdit(1);
+    const auto& requests = ScriptedHost::instance().requests;
+    ASSERT_EQ(2u, requests.size());
+    EXPECT_EQ(audioMasterBeginEdit, requests[0].opcode);
+    EXPECT_EQ(1, requests[0].index);
+    EXPECT_EQ(audioMasterEndEdit, requests[1].opcode);
+    editor->setKnobMode(2);
+    EXPECT_EQ(2, frame->getKnobMode());
+    editor->setKnobMode(0);
+    frame.reset();
+}
+
+TEST_F(FrameTest, WindowIsADropTargetAndTheCursorFallsBackToTheDefault)
+{
+    openFrame();
+    EXPECT_TRUE(frame->isDropActive());
+    EXPECT_TRUE(window()->dropTarget);
+    frame->setCursor(kCursorHand);
+    EXPECT_EQ(kCursorHand, soft::environment().cursor);
+    frame->setCursor(kCursorCopy);
+    EXPECT_EQ(kCursorDefault, soft::environment().cursor);
+
+    CFrame windowless(CRect(0, 0, 10, 10), nullptr, nullptr);
+    EXPECT_EQ(nullptr, windowless.getWindow());
+    EXPECT_FALSE(windowless.setDropActive(true));
+    EXPECT_TRUE(windowless.setDropActive(false));
+    EXPECT_FALSE(windowless.getSize(nullptr));
+}
+
+TEST_F(FrameTest, FrameDestructionBalancesOleAndUnlinksTheWindow)
+{
+    openFrame();
+    EXPECT_EQ(1, soft::environment().oleDepth);
+    EXPECT_EQ(1u, soft::environment().windows.size());
+    frame.reset();
+    EXPECT_EQ(0, soft::environment().oleDepth);
+    EXPECT_TRUE(soft::environment().windows.empty());
+}
+
+} // namespace

@@ -1,0 +1,79 @@
+// Views that record what reaches them, PNG encoding for test images, and a clean software environment.
+#pragma once
+
+#include "CDrawContext.h"
+#include "CView.h"
+#include "PlatformFrame.h"
+#include "SoftPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qm07test
+{
+
+using Log = std::vector<std::string>;
+
+/// A view that logs every event, counts its draws and paints itself in one colour.
+class ProbeView : public VSTGUI::CView
+{
+public:
+    ProbeView(const VSTGUI::CRect& rect, std::string viewName, Log* sharedLog = nullptr,
+              bool* destroyedFlag = nullptr);
+    ~ProbeView() override;
+
+    void draw(VSTGUI::CDrawContext* context) override;
+    void mouse(VSTGUI::CDrawContext* context, const VSTGUI::CPoint& where, std::int32_t buttons) override;
+    std::int32_t onKeyDown(VstKeyCode& keyCode) override;
+    std::int32_t onKeyUp(VstKeyCode& keyCode) override;
+    bool onWheel(VSTGUI::CDrawContext* context, const VSTGUI::CPoint& where, float distance) override;
+    bool onDrop(VSTGUI::CDrawContext* context, VSTGUI::CDragContainer* drag,
+                const VSTGUI::CPoint& where) override;
+    void onDragEnter(VSTGUI::CDrawContext* context, VSTGUI::CDragContainer* drag,
+                     const VSTGUI::CPoint& where) override;
+    void onDragLeave(VSTGUI::CDrawContext* context, VSTGUI::CDragContainer* drag,
+                     const VSTGUI::CPoint& where) override;
+    void onDragMove(VSTGUI::CDrawContext* context, VSTGUI::CDragContainer* drag,
+                    const VSTGUI::CPoint& where) override;
+    void looseFocus(VSTGUI::CDrawContext* context) override;
+
+    std::string name;
+    Log* log;
+    bool* destroyed;
+    int draws = 0;
+    VSTGUI::CRect lastDrawClip; ///< clip of the last draw, in the context's coordinates
+    VSTGUI::CPoint lastWhere;   ///< position of the last mouse or wheel event
+    std::int32_t lastButtons = 0;
+    std::int32_t keyResult = -1; ///< what onKeyDown and onKeyUp answer
+    bool wheelResult = true;
+    bool dropResult = true;
+    VSTGUI::CColor color{200, 100, 50, 255};
+
+private:
+    void record(const std::string& event);
+};
+
+/// PNG bytes of `rgba` (width x height x channels, rows top-down), made with stb_image_write.
+std::vector<unsigned char> encodePng(int width, int height, int channels,
+                                     const std::vector<std::uint8_t>& pixels);
+/// Writes a surface as an RGBA PNG file, un-premultiplying it.
+bool writeSurfacePng(const std::string& path, const VSTGUI::soft::Surface& surface);
+/// Reads a PNG file as premultiplied pixels; empty surface when it cannot be read.
+VSTGUI::soft::Surface readSurfacePng(const std::string& path);
+
+/// Every test starts from the state of a fresh process: no buttons, pointer at (0, 0), tick 0.
+class SoftToolkitTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { VSTGUI::soft::resetEnvironment(); }
+};
+
+constexpr std::uint32_t rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b)
+{
+    return VSTGUI::soft::opaquePixel(VSTGUI::CColor{r, g, b, 255});
+}
+
+} // namespace qm07test
