@@ -426,7 +426,7 @@ TEST(Dispatcher, SpeakerArrangementQueryWritesNullWhereAsked)
 TEST(Dispatcher, ParameterTextsThroughTheRecord)
 {
     TestEffect effect(nullptr);
-    char text[16];
+    char text[kVstMaxProgNameLen + 1];
     std::memset(text, 'x', sizeof(text));
     effect.setParameter(kWetDry, 0.7f);
     effect.dispatch(effGetParamDisplay, kWetDry, 0, text);

@@ -113,19 +113,6 @@ TEST(EffectRecord, FlagSettersSetAndClearTheirBit)
     EXPECT_EQ(effect.getEditor(), editor);
 }
 
-TEST(EffectRecord, RecordSettersStoreTheirFields)
-{
-    TestEffect effect(nullptr);
-    effect.setInitialDelay(64);
-    effect.setRealtimeQualities(3);
-    effect.setOfflineQualities(4);
-    effect.setUniqueID(42);
-    EXPECT_EQ(effect.getAeffect()->initialDelay, 64);
-    EXPECT_EQ(effect.getAeffect()->realQualities, 3);
-    EXPECT_EQ(effect.getAeffect()->offQualities, 4);
-    EXPECT_EQ(effect.getAeffect()->uniqueID, 42);
-}
-
 TEST(EffectRecord, TrampolinesForwardUnchanged)
 {
     ProcessProbe effect(nullptr);
