@@ -71,7 +71,7 @@ TEST(HostThreads, ParameterAndChunkWritesWhileProcessing)
 
     // The user-interface thread loads states and saves them while audio and automation run.
     long torn = 0;
-    for (int round = 0; round < 100000 && (round < 400 || audio.blocks.load() < 200); ++round)
+    for (int round = 0; round < 1000000 && (round < 2000 || audio.blocks.load() < 2000); ++round)
     {
         plugin->setChunk(chunkOf(round % 2 ? kStateA : kStateB));
         plugin->setParameter(round % 10, round % 3 ? kStateA[round % 10] : kStateB[round % 10]);
@@ -80,7 +80,7 @@ TEST(HostThreads, ParameterAndChunkWritesWhileProcessing)
     audio.stop = true;
     thread.join();
 
-    EXPECT_GE(audio.blocks.load(), 200) << "the audio thread hardly ran";
+    EXPECT_GE(audio.blocks.load(), 2000) << "the audio thread hardly ran";
     EXPECT_EQ(torn, 0) << "a saved chunk held a value that was never written";
     EXPECT_EQ(audio.nonFinite.load(), 0);
     plugin->setChunk(chunkOf(kStateB));

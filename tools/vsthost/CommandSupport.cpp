@@ -44,9 +44,10 @@ bool applySettings(HostedPlugin& plugin, const std::vector<std::string>& setting
             return false;
         }
         plugin.setParameter(index, static_cast<float>(value));
-        std::printf("Set %-10s %.6f  (display %s %s)\n", plugin.parameterName(index).c_str(),
-                    plugin.parameter(index), plugin.parameterDisplay(index).c_str(),
-                    plugin.parameterLabel(index).c_str());
+        const std::string label = plugin.parameterLabel(index);
+        std::printf("Set %-10s %.6f  (display %s%s%s)\n", plugin.parameterName(index).c_str(),
+                    plugin.parameter(index), plugin.parameterDisplay(index).c_str(), label.empty() ? "" : " ",
+                    label.c_str());
     }
     return true;
 }

@@ -5,8 +5,10 @@
 
 std::unique_ptr<PluginLibrary> PluginLibrary::load(const std::string& path, std::string& error)
 {
+    // A bare file name would send dlopen searching the library path; the user means this directory.
+    const std::string file = path.find('/') == std::string::npos ? "./" + path : path;
     // RTLD_LOCAL keeps two plug-ins from resolving each other's symbols.
-    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle)
     {
         const char* reason = dlerror();
