@@ -1,9 +1,11 @@
 // The render scene in a real child window: what the window shows after painting and after an idle redraw
 // must match the software back end's golden images within 1 per channel.
 #include "CFrame.h"
+#include "COffscreenContext.h"
 #include "PngImage.h"
 #include "RenderScene.h"
 #include "TestWindows.h"
+#include "Win32Shared.h"
 
 #include <gtest/gtest.h>
 
@@ -134,6 +136,20 @@ TEST_F(Win32RenderWindow, IdleRedrawOfATurnedKnobMatchesTheSoftwareRender)
     qm07test::turnFirstKnob(*frame, 60);
     frame->idle();
     expectMatchesGolden(shown(), "toolkit-scene-turned");
+}
+
+TEST_F(Win32RenderWindow, WithoutMsimg32TheFallbackBlendShowsTheSamePixels)
+{
+    // The frame looked the entry points up; a system without msimg32 would have left them null.
+    win32::shared().alphaBlend = nullptr;
+    win32::shared().transparentBlt = nullptr;
+    // Nothing of the earlier paint may survive in the back buffer.
+    RECT whole = {0, 0, qm07test::kRenderSceneSize.right, qm07test::kRenderSceneSize.bottom};
+    FillRect(static_cast<HDC>(frame->getBackBuffer()->getSystemContext()), &whole,
+             static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    frame->setDirty(true);
+    frame->idle();
+    expectMatchesGolden(shown(), "toolkit-scene");
 }
 
 TEST_F(Win32RenderWindow, PaintCopiesOnlyTheDamagedRectangle)

@@ -182,8 +182,7 @@ TEST(Win32FrameClass, DialogHostIsResizedAroundTheEditor)
     const int frameWidth = GetSystemMetrics(SM_CYDLGFRAME);
     RECT outer = {0, 0, 200, 100};
     AdjustWindowRect(&outer, WS_CHILD | WS_DLGFRAME, FALSE);
-    HostWindow host(30, 30, outer.right - outer.left, outer.bottom - outer.top,
-                    WS_POPUP | WS_DLGFRAME | WS_VISIBLE);
+    HostWindow host(30, 30, outer.right - outer.left, outer.bottom - outer.top, WS_DLGFRAME);
     auto* frame = new CFrame(CRect(0, 0, 200, 100), host.handle, nullptr);
     ASSERT_GT(frameWidth, 0);
     ASSERT_TRUE(frame->setSize(260, 120));
