@@ -27,6 +27,7 @@ struct BiquadState
     {
         return x1 == other.x1 && x2 == other.x2 && y1 == other.y1 && y2 == other.y2;
     }
+    bool operator!=(const BiquadState& other) const { return !(*this == other); }
 };
 
 /// Low shelf of amplitude a (gain a² at 0 Hz, 1 at Nyquist); not normalized.

@@ -1,0 +1,91 @@
+// Driving the compressor from tests: stereo buffers, blockwise processing in either precision.
+#pragma once
+
+#include "TarvelCompressor.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+template <typename Sample> struct StereoOf
+{
+    std::vector<Sample> left;
+    std::vector<Sample> right;
+
+    std::size_t frames() const { return left.size(); }
+};
+using Stereo = StereoOf<double>;
+using StereoFloat = StereoOf<float>;
+
+inline Stereo constant(double left, double right, std::size_t frames)
+{
+    return {std::vector<double>(frames, left), std::vector<double>(frames, right)};
+}
+
+/// Reproducible noise of the given peak, different per channel.
+inline Stereo noise(std::size_t frames, double peak, std::uint32_t seed = 1)
+{
+    Stereo x{std::vector<double>(frames), std::vector<double>(frames)};
+    for (std::size_t n = 0; n < frames; ++n)
+        for (std::vector<double>* channel : {&x.left, &x.right})
+        {
+            seed = seed * 1664525u + 1013904223u;
+            (*channel)[n] = peak * (static_cast<double>(seed >> 8) / 8388608.0 - 1.0);
+        }
+    return x;
+}
+
+inline StereoFloat toFloat(const Stereo& x)
+{
+    return {std::vector<float>(x.left.begin(), x.left.end()),
+            std::vector<float>(x.right.begin(), x.right.end())};
+}
+
+inline Stereo append(Stereo a, const Stereo& b)
+{
+    a.left.insert(a.left.end(), b.left.begin(), b.left.end());
+    a.right.insert(a.right.end(), b.right.begin(), b.right.end());
+    return a;
+}
+
+inline void processBlock(TarvelCompressor& fx, float** in, float** out, std::int32_t frames)
+{
+    fx.processReplacing(in, out, frames);
+}
+
+inline void processBlock(TarvelCompressor& fx, double** in, double** out, std::int32_t frames)
+{
+    fx.processDoubleReplacing(in, out, frames);
+}
+
+/// Runs the whole input through the effect in blocks of at most blockSize frames.
+template <typename Sample>
+StereoOf<Sample> process(TarvelCompressor& fx, StereoOf<Sample> in, std::size_t blockSize = 1u << 30)
+{
+    StereoOf<Sample> out{std::vector<Sample>(in.frames()), std::vector<Sample>(in.frames())};
+    for (std::size_t start = 0; start < in.frames(); start += blockSize)
+    {
+        const std::size_t frames = std::min(blockSize, in.frames() - start);
+        Sample* inputs[2] = {in.left.data() + start, in.right.data() + start};
+        Sample* outputs[2] = {out.left.data() + start, out.right.data() + start};
+        processBlock(fx, inputs, outputs, static_cast<std::int32_t>(frames));
+    }
+    return out;
+}
+
+/// The reduction in force at frame n, read back from the gain the left channel received.
+inline double reductionAt(const Stereo& in, const Stereo& out, std::size_t n, double makeupDb = 0.0)
+{
+    return makeupDb - 20.0 * std::log10(out.left[n] / in.left[n]);
+}
+
+/// An effect at 44100 Hz with the given parameters changed from their defaults.
+inline void configure(TarvelCompressor& fx, std::initializer_list<std::pair<std::int32_t, float>> values)
+{
+    for (const auto& [index, value] : values)
+        fx.setParameter(index, value);
+}
