@@ -13,32 +13,6 @@ namespace qm07test
 namespace
 {
 
-/// One frame of a film strip, blended (or drawn with a constant alpha below 255).
-class StripView : public CView
-{
-public:
-    StripView(const CRect& rect, CBitmap* strip, std::int32_t frameIndex, std::uint8_t alpha = 255)
-        : CView(rect), frame(frameIndex), constantAlpha(alpha)
-    {
-        setBackground(strip);
-    }
-
-    void draw(CDrawContext* context) override
-    {
-        const std::int32_t frameHeight = size.getHeight();
-        const std::int32_t index =
-            clampFrameIndex(frame, filmStripFrameCount(background->getHeight(), frameHeight));
-        if (constantAlpha == 255)
-            background->drawTransparent(context, size, filmStripOffset(index, frameHeight));
-        else
-            background->drawAlphaBlend(context, size, filmStripOffset(index, frameHeight), constantAlpha);
-        setDirty(false);
-    }
-
-    std::int32_t frame;
-    std::uint8_t constantAlpha;
-};
-
 /// Fills and one-pixel lines in the drawing context's colours.
 class ShapesView : public CView
 {
@@ -64,6 +38,24 @@ public:
 };
 
 } // namespace
+
+StripView::StripView(const CRect& rect, CBitmap* strip, std::int32_t frameIndex, std::uint8_t alpha)
+    : CView(rect), frame(frameIndex), constantAlpha(alpha)
+{
+    setBackground(strip);
+}
+
+void StripView::draw(CDrawContext* context)
+{
+    const std::int32_t frameHeight = size.getHeight();
+    const std::int32_t index =
+        clampFrameIndex(frame, filmStripFrameCount(background->getHeight(), frameHeight));
+    if (constantAlpha == 255)
+        background->drawTransparent(context, size, filmStripOffset(index, frameHeight));
+    else
+        background->drawAlphaBlend(context, size, filmStripOffset(index, frameHeight), constantAlpha);
+    setDirty(false);
+}
 
 CFrame* buildRenderScene(void* parentWindow)
 {

@@ -3,8 +3,22 @@
 
 #include "CFrame.h"
 
+#include <cstdint>
+
 namespace qm07test
 {
+
+/// One frame of a film strip (the view's background), blended, or drawn with a constant alpha below 255.
+class StripView : public VSTGUI::CView
+{
+public:
+    StripView(const VSTGUI::CRect& rect, VSTGUI::CBitmap* strip, std::int32_t frameIndex,
+              std::uint8_t alpha = 255);
+    void draw(VSTGUI::CDrawContext* context) override;
+
+    std::int32_t frame;
+    std::uint8_t constantAlpha;
+};
 
 constexpr VSTGUI::CRect kRenderSceneSize(0, 0, 320, 160);
 

@@ -165,13 +165,16 @@ TEST_F(ViewContainerTest, RemoveAllAndDestructionReleaseEveryChild)
     bool ownedByInner = false;
     auto* keep = new ProbeView(CRect(0, 0, 5, 5), "keep", nullptr, &kept);
     container->addView(keep);
-    container->addView(new ProbeView(CRect(0, 0, 5, 5), "drop", nullptr, &dropped));
     container->removeAll(false);
     EXPECT_EQ(0, container->getNbViews());
-    EXPECT_FALSE(kept);
-    EXPECT_FALSE(dropped) << "without forget the creator's reference stays";
+    EXPECT_FALSE(kept) << "without forget the creator's reference stays";
+    EXPECT_EQ(1, keep->getNbReference());
     keep->forget();
     EXPECT_TRUE(kept);
+
+    container->addView(new ProbeView(CRect(0, 0, 5, 5), "drop", nullptr, &dropped));
+    container->removeAll(true);
+    EXPECT_TRUE(dropped);
 
     auto* inner = new CViewContainer(CRect(0, 0, 50, 50), frame.get());
     inner->addView(new ProbeView(CRect(0, 0, 5, 5), "inner", nullptr, &ownedByInner));
