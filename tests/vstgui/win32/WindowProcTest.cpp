@@ -1,9 +1,12 @@
 // The frame's child window: class sharing, presses and wheel turns routed to views, destruction, geometry.
 #include "CFrame.h"
 #include "MouseButtons.h"
+#include "PlatformFrame.h"
 #include "TestWindows.h"
 
 #include <gtest/gtest.h>
+
+#include <ole2.h>
 
 #include <cstdio>
 
@@ -105,7 +108,7 @@ TEST_F(Win32FrameWindow, RealPressReportsTheButtonHeld)
     test::pumpMessages();
     ASSERT_EQ(upper->presses.size(), 1u);
     EXPECT_EQ(upper->presses[0].where, CPoint(70, 75));
-    EXPECT_EQ(upper->presses[0].buttons & (kLButton | kRButton | kMButton), kLButton);
+    EXPECT_EQ(upper->presses[0].buttons, kLButton);
     EXPECT_TRUE(lower->presses.empty());
 }
 
@@ -132,6 +135,16 @@ TEST_F(Win32FrameWindow, DestroyingTheHostClosesTheFrame)
     EXPECT_FALSE(frame->isOpen());
     EXPECT_EQ(frame->getSystemWindow(), nullptr);
     frame->idle(); // must not touch the destroyed window
+}
+
+TEST_F(Win32FrameWindow, OnePendingPaintIsDispatchedAndValidatesTheWindow)
+{
+    InvalidateRect(frameWindow(*frame), nullptr, FALSE);
+    RECT update;
+    ASSERT_TRUE(GetUpdateRect(frameWindow(*frame), &update, FALSE));
+    platform::dispatchPendingPaint();
+    EXPECT_FALSE(GetUpdateRect(frameWindow(*frame), &update, FALSE));
+    platform::dispatchPendingPaint(); // nothing pending: returns at once
 }
 
 TEST_F(Win32FrameWindow, CursorsComeFromTheTableAndCopyShowsTheDefault)
@@ -214,6 +227,39 @@ TEST(Win32FrameClass, TwoFramesShareTheClassAndTheLastUnregistersIt)
     EXPECT_TRUE(IsWindow(static_cast<HWND>(second->getWindow())));
     second->forget();
     EXPECT_FALSE(classRegistered());
+}
+
+TEST(Win32FrameClass, IdleDrawsNothingBeforeTheFirstPaint)
+{
+    HostWindow host(10, 10, 100, 100);
+    auto* frame = new CFrame(CRect(0, 0, 100, 100), host.handle, nullptr);
+    HWND window = frameWindow(*frame);
+    HDC windowContext = GetDC(window);
+    // No message has been handled yet, so the window has not been painted.
+    SetPixel(windowContext, 50, 5, RGB(1, 2, 3));
+    frame->setDirty(true);
+    frame->idle();
+    EXPECT_EQ(GetPixel(windowContext, 50, 5), RGB(1, 2, 3));
+    UpdateWindow(window);
+    SetPixel(windowContext, 50, 5, RGB(1, 2, 3));
+    frame->setDirty(true);
+    frame->idle();
+    EXPECT_EQ(GetPixel(windowContext, 50, 5), RGB(0, 0, 0)); // the frame's black background
+    ReleaseDC(window, windowContext);
+    frame->forget();
+}
+
+TEST(Win32FrameClass, EachFramePairsItsOleInitialisation)
+{
+    // S_OK only when this thread had no OLE: the frame's own initialisation makes the answer S_FALSE.
+    ASSERT_EQ(OleInitialize(nullptr), S_OK);
+    OleUninitialize();
+    auto* frame = new CFrame(CRect(0, 0, 100, 100), nullptr, nullptr);
+    EXPECT_EQ(OleInitialize(nullptr), S_FALSE);
+    OleUninitialize();
+    frame->forget();
+    EXPECT_EQ(OleInitialize(nullptr), S_OK);
+    OleUninitialize();
 }
 
 TEST(Win32FrameClass, FrameWithoutAHostHasNoWindow)
