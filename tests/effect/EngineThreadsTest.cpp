@@ -38,7 +38,7 @@ TEST(EngineThreads, ChangesFromOtherThreadsNeverBreakProcessing)
             double* outputs[2] = {out.left.data(), out.right.data()};
             float* inputsFloat[2] = {inputFloat.left.data(), inputFloat.right.data()};
             float* outputsFloat[2] = {outFloat.left.data(), outFloat.right.data()};
-            while (running.load() || blocks.load() < 200)
+            while (running.load())
             {
                 fx.processDoubleReplacing(inputs, outputs, 256);
                 fx.processReplacing(inputsFloat, outputsFloat, 256);
@@ -63,7 +63,8 @@ TEST(EngineThreads, ChangesFromOtherThreadsNeverBreakProcessing)
 
     std::uint32_t seed = 5;
     float chunk[kNumParams] = {};
-    for (int round = 0; round < 3000; ++round)
+    // Writes go on until the audio thread has processed a good number of blocks alongside them.
+    for (int round = 0; round < 3000 || blocks.load() < 300; ++round)
     {
         fx.setParameter(static_cast<std::int32_t>(seed % kNumParams), nextValue(seed));
         for (float& v : chunk)
