@@ -20,6 +20,9 @@ AEffGUIEditor::AEffGUIEditor(AudioEffect* owner) : AEffEditor(owner), lastTicks(
 
 AEffGUIEditor::~AEffGUIEditor()
 {
+    // A host may destroy the effect while the editor is open; the frame's window must not outlive us.
+    delete frame;
+    frame = nullptr;
     platform::oleUninitialize();
 }
 

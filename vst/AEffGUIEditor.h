@@ -17,7 +17,7 @@ class AEffGUIEditor : public AEffEditor
 public:
     /// Constructor thread of the effect: attaches itself to the effect and starts OLE.
     explicit AEffGUIEditor(AudioEffect* effect);
-    /// Leaves OLE, balancing the constructor.
+    /// Deletes a frame still open, then leaves OLE, balancing the constructor.
     ~AEffGUIEditor() override;
 
     /// UI thread (effEditGetRect); no allocation.

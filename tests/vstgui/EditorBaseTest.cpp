@@ -61,6 +61,19 @@ TEST_F(EditorBaseTest, AttachesItselfAndReportsItsRectangle)
     EXPECT_EQ(0, soft::environment().oleDepth) << "destruction leaves OLE once";
 }
 
+TEST_F(EditorBaseTest, DestroyingAnOpenEditorDestroysItsFrameAndWindow)
+{
+    bool viewDestroyed = false;
+    editor->populate = [&viewDestroyed](CFrame& frame)
+    { frame.addView(new ProbeView(CRect(0, 0, 5, 5), "view", nullptr, &viewDestroyed)); };
+    editor->open(&host);
+    ASSERT_EQ(1u, soft::environment().windows.size());
+    effect.reset();
+    EXPECT_TRUE(viewDestroyed);
+    EXPECT_TRUE(soft::environment().windows.empty());
+    EXPECT_EQ(0, soft::environment().oleDepth);
+}
+
 TEST_F(EditorBaseTest, ClosedEditorAnswersNothing)
 {
     VstKeyCode key{'a', 0, 0};
