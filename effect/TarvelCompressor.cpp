@@ -1,4 +1,4 @@
-// The engine runs in double precision in decibels; one templated loop serves both sample formats.
+// The engine runs in double precision in decibels; one templated kernel serves both sample formats.
 #include "TarvelCompressor.h"
 
 #include "DenormalGuard.h"
@@ -9,12 +9,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace
 {
 /// Added before every logarithm and carried in the envelope, so silence reads −500 dB rather than −inf.
 constexpr double kOffset = 1e-25;
 constexpr double kDbToNepers = 0.11512925464970228; // ln(10) / 20
+constexpr std::int32_t kChunk = 64;
 constexpr const char* kProductName = "QM07 Compressor";
 } // namespace
 
@@ -41,29 +43,6 @@ void TarvelCompressor::processDoubleReplacing(double** inputs, double** outputs,
     processBlock(inputs, outputs, sampleFrames);
 }
 
-inline double TarvelCompressor::nextReduction(double xL, double xR, const BlockSettings& block, double& env)
-{
-    double dL = xL;
-    double dR = xR;
-    if (block.scMode != 0) sidechain.process(xL, xR, dL, dR);
-    const double level = 20.0 * std::log10(std::max(std::abs(dL), std::abs(dR)) + kOffset);
-    double over = level - block.threshold;
-    if (block.push != 0) over += block.pushDepth * static_cast<double>(pushNoise.next());
-    const double target = staticCurve(level, over, block.slope, block.halfKnee, block.kneeWidth);
-    const double wanted = (target - level) + kOffset;
-    const double k = wanted > env ? attackCoef.load(std::memory_order_relaxed)
-                                  : releaseCoef.load(std::memory_order_relaxed);
-    env = (1.0 - k) * wanted + k * env;
-    // max() lets a NaN on one side pass unseen, so the detector samples are checked with the envelope.
-    // Whatever state a NaN or infinity passed through restarts from silence.
-    if (!std::isfinite(env + dL + dR))
-    {
-        env = kOffset;
-        if (block.scMode != 0) sidechain.resetState();
-    }
-    return env - kOffset;
-}
-
 template <typename Sample>
 void TarvelCompressor::processBlock(Sample** inputs, Sample** outputs, std::int32_t sampleFrames)
 {
@@ -72,24 +51,73 @@ void TarvelCompressor::processBlock(Sample** inputs, Sample** outputs, std::int3
     const DenormalGuard guard;
     const BlockSettings block = currentBlockSettings();
     const bool metering = meterFeed.isActive();
-    const Sample* inL = inputs[0];
-    const Sample* inR = inputs[1];
-    Sample* outL = outputs[0];
-    Sample* outR = outputs[1];
-    // A local copy stays in a register; the member could alias the output buffers.
-    double env = envelope;
-    for (std::int32_t n = 0; n < sampleFrames; ++n)
+    // Three passes per chunk, so that no loop keeps many values alive across its one libm call; each
+    // frame still gets the same arithmetic, in the same order, as in a frame-by-frame loop.
+    double work[kChunk];
+    for (std::int32_t start = 0; start < sampleFrames; start += kChunk)
     {
-        // Both inputs are read before either output is written: the buffers may be the same.
-        const double xL = inL[n];
-        const double xR = inR[n];
-        const double reduction = nextReduction(xL, xR, block, env);
-        const double g = std::exp((block.makeupDb - reduction) * kDbToNepers);
-        outL[n] = static_cast<Sample>(g * xL * block.wet + xL * block.dry);
-        outR[n] = static_cast<Sample>(g * xR * block.wet + xR * block.dry);
-        if (metering) meterFeed.feed(reduction);
+        const std::int32_t frames = std::min(kChunk, sampleFrames - start);
+        measureLevels(inputs[0] + start, inputs[1] + start, frames, block.scMode, work);
+        followEnvelope(frames, block, work);
+        applyGain(
+            Channels<Sample>{inputs[0] + start, inputs[1] + start, outputs[0] + start, outputs[1] + start},
+            frames, block, work, metering);
+    }
+}
+
+template <typename Sample>
+void TarvelCompressor::measureLevels(const Sample* inL, const Sample* inR, std::int32_t frames, int scMode,
+                                     double* levels)
+{
+    for (std::int32_t n = 0; n < frames; ++n)
+    {
+        double dL = inL[n];
+        double dR = inR[n];
+        if (scMode != 0) sidechain.process(dL, dR, dL, dR);
+        if (!std::isfinite(dL + dR))
+        {
+            // max() would let a NaN on one side pass unseen; the envelope restarts on this frame too.
+            if (scMode != 0) sidechain.resetState();
+            levels[n] = std::numeric_limits<double>::quiet_NaN();
+            continue;
+        }
+        levels[n] = 20.0 * std::log10(std::max(std::abs(dL), std::abs(dR)) + kOffset);
+    }
+}
+
+void TarvelCompressor::followEnvelope(std::int32_t frames, const BlockSettings& block, double* work)
+{
+    double env = envelope;
+    for (std::int32_t n = 0; n < frames; ++n)
+    {
+        const double level = work[n];
+        double over = level - block.threshold;
+        if (block.push != 0) over += block.pushDepth * static_cast<double>(pushNoise.next());
+        const double target = staticCurve(level, over, block.slope, block.halfKnee, block.kneeWidth);
+        const double wanted = (target - level) + kOffset;
+        const double k = wanted > env ? attackCoef.load(std::memory_order_relaxed)
+                                      : releaseCoef.load(std::memory_order_relaxed);
+        env = (1.0 - k) * wanted + k * env;
+        if (!std::isfinite(env)) env = kOffset;
+        work[n] = env - kOffset;
     }
     envelope = env;
+}
+
+template <typename Sample>
+void TarvelCompressor::applyGain(const Channels<Sample>& io, std::int32_t frames, const BlockSettings& block,
+                                 const double* reductions, bool metering)
+{
+    for (std::int32_t n = 0; n < frames; ++n)
+    {
+        // Both inputs are read before either output is written: the buffers may be the same.
+        const double xL = io.inL[n];
+        const double xR = io.inR[n];
+        const double g = std::exp((block.makeupDb - reductions[n]) * kDbToNepers);
+        io.outL[n] = static_cast<Sample>(g * xL * block.wet + xL * block.dry);
+        io.outR[n] = static_cast<Sample>(g * xR * block.wet + xR * block.dry);
+        if (metering) meterFeed.feed(reductions[n]);
+    }
 }
 
 BlockSettings TarvelCompressor::currentBlockSettings()

@@ -46,10 +46,24 @@ private:
     void updateSidechainFilter();
 
     BlockSettings currentBlockSettings();
+    template <typename Sample> struct Channels
+    {
+        const Sample* inL;
+        const Sample* inR;
+        Sample* outL;
+        Sample* outR;
+    };
+
     template <typename Sample>
     void processBlock(Sample** inputs, Sample** outputs, std::int32_t sampleFrames);
-    /// One frame of detector, curve and envelope (env): the reduction in force, dB.
-    double nextReduction(double xL, double xR, const BlockSettings& block, double& env);
+    /// Detector levels in dB; NaN marks a frame whose detector signal was not finite.
+    template <typename Sample>
+    void measureLevels(const Sample* inL, const Sample* inR, std::int32_t frames, int scMode, double* levels);
+    /// Levels to the reductions in force (dB), through the curve and the envelope, in place.
+    void followEnvelope(std::int32_t frames, const BlockSettings& block, double* work);
+    template <typename Sample>
+    void applyGain(const Channels<Sample>& io, std::int32_t frames, const BlockSettings& block,
+                   const double* reductions, bool metering);
 
     double envelope;
     std::atomic<double> attackCoef{0.0};
