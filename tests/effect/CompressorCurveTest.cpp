@@ -84,7 +84,7 @@ TEST(CompressorCurve, RatioZeroNeverReducesRatioOneHoldsTheThreshold)
                 6.0, 1e-9);
 }
 
-TEST(CompressorCurve, MakeupGainAndDryShareMixAsSpecified)
+TEST(CompressorCurve, MakeupGainAndDryShareMixIntoTheOutput)
 {
     TarvelCompressor fx(nullptr);
     fx.setSampleRate(44100.0f);

@@ -83,7 +83,7 @@ inline double reductionAt(const Stereo& in, const Stereo& out, std::size_t n, do
     return makeupDb - 20.0 * std::log10(out.left[n] / in.left[n]);
 }
 
-/// An effect at 44100 Hz with the given parameters changed from their defaults.
+/// Sets the given parameters, as a host would, one after the other.
 inline void configure(TarvelCompressor& fx, std::initializer_list<std::pair<std::int32_t, float>> values)
 {
     for (const auto& [index, value] : values)

@@ -47,11 +47,3 @@ TEST(GainReductionFeed, SampleRateChangeRestartsOnlyWhileActive)
     feed.sampleRateChanged(96000.0);
     EXPECT_EQ(feed.reading(), before);
 }
-
-TEST(MeterBallistics, FollowsTheRuleForOneSample)
-{
-    const double k = 0.9;
-    EXPECT_DOUBLE_EQ(meterBallistics(2.0, 12.0, k), 0.1 * 12.0 + 0.9 * 2.0);
-    EXPECT_EQ(meterBallistics(8.0, 3.0, k), 3.0);
-    EXPECT_EQ(meterBallistics(3.0, 3.0, k), 3.0);
-}
