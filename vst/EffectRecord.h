@@ -11,7 +11,8 @@ using audioMasterCallback = std::intptr_t (*)(AEffect* effect, std::int32_t opco
                                               std::intptr_t value, void* ptr, float opt);
 using AEffectDispatcherProc = std::intptr_t (*)(AEffect* effect, std::int32_t opcode, std::int32_t index,
                                                 std::intptr_t value, void* ptr, float opt);
-using AEffectProcessProc = void (*)(AEffect* effect, float** inputs, float** outputs, std::int32_t sampleFrames);
+using AEffectProcessProc = void (*)(AEffect* effect, float** inputs, float** outputs,
+                                    std::int32_t sampleFrames);
 using AEffectProcessDoubleProc = void (*)(AEffect* effect, double** inputs, double** outputs,
                                           std::int32_t sampleFrames);
 using AEffectSetParameterProc = void (*)(AEffect* effect, std::int32_t index, float value);
@@ -233,7 +234,8 @@ enum AEffectOpcodes : std::int32_t
 };
 static_assert(effIdentify == 22 && effProcessEvents == 25 && effGetPlugCategory == 35);
 static_assert(effGetEffectName == 45 && effCanDo == 51 && effGetVstVersion == 58);
-static_assert(effSetEditKnobMode == 61 && effGetSpeakerArrangement == 69 && effGetNumMidiOutputChannels == 79);
+static_assert(effSetEditKnobMode == 61 && effGetSpeakerArrangement == 69 &&
+              effGetNumMidiOutputChannels == 79);
 
 constexpr std::intptr_t kEffectIdentifier = fourCharCode('N', 'v', 'E', 'f');
 

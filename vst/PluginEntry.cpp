@@ -5,8 +5,7 @@
 /// Loader thread of the host; allocates the effect. Null without a callback or for a host without a version.
 extern "C" AEffect* VSTPluginMain(audioMasterCallback audioMaster)
 {
-    if (!audioMaster || audioMaster(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0)
-        return nullptr;
+    if (!audioMaster || audioMaster(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0) return nullptr;
     AudioEffect* effect = createEffectInstance(audioMaster);
     return effect ? effect->getAeffect() : nullptr;
 }
