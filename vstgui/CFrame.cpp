@@ -28,7 +28,8 @@ CFrame::~CFrame()
     releaseBackBuffer();
     platform::destroyPlatformFrame(platformFrame);
     platformFrame = nullptr;
-    // Children leave while the frame is still whole, so that they may still call it.
+    // The window is gone: children that call the frame while they leave find it closed.
+    openFlag = false;
     removeAll(true);
 }
 
@@ -362,7 +363,7 @@ bool CFrame::getCurrentLocation(CPoint& where)
 
 void CFrame::setCursor(CCursorType type)
 {
-    platform::setCursor(*platformFrame, type);
+    if (platformFrame) platform::setCursor(*platformFrame, type);
 }
 
 void CFrame::setFocusView(CView* view)

@@ -341,6 +341,41 @@ TEST_F(FrameTest, WindowIsADropTargetAndTheCursorFallsBackToTheDefault)
     EXPECT_FALSE(windowless.getSize(nullptr));
 }
 
+/// A view that still talks to its frame while the frame's destruction removes it.
+class FrameCallingView : public CView
+{
+public:
+    using CView::CView;
+    bool removed(CView* parent) override
+    {
+        CFrame* frame = getFrame();
+        frame->setCursor(kCursorDefault);
+        std::int32_t x = 0;
+        std::int32_t y = 0;
+        positionAnswer = frame->getPosition(x, y);
+        CRect rect;
+        sizeAnswer = frame->getSize(rect);
+        resizeAnswer = frame->setSize(10, 10);
+        return CView::removed(parent);
+    }
+    static bool positionAnswer;
+    static bool sizeAnswer;
+    static bool resizeAnswer;
+};
+bool FrameCallingView::positionAnswer = true;
+bool FrameCallingView::sizeAnswer = true;
+bool FrameCallingView::resizeAnswer = true;
+
+TEST_F(FrameTest, ChildrenRemovedByTheFrameDestructionMayStillCallTheFrame)
+{
+    openFrame();
+    frame->addView(new FrameCallingView(CRect(0, 0, 10, 10)));
+    frame.reset();
+    EXPECT_FALSE(FrameCallingView::positionAnswer) << "the window is gone";
+    EXPECT_FALSE(FrameCallingView::sizeAnswer);
+    EXPECT_FALSE(FrameCallingView::resizeAnswer);
+}
+
 TEST_F(FrameTest, FrameDestructionBalancesOleAndUnlinksTheWindow)
 {
     openFrame();
