@@ -96,6 +96,84 @@ TEST_F(FrameTest, IdlePassRedrawsOnlyTheDirtyControlAndWhatOverlapsIt)
     EXPECT_FALSE(frame->isDirty());
 }
 
+TEST_F(FrameTest, OwnDirtyMarkRedrawsTheWholeFrame)
+{
+    openFrame();
+    ProbeView* a = add(CRect(10, 10, 50, 50), "a");
+    ProbeView* b = add(CRect(100, 10, 150, 50), "b");
+    paintAll();
+    frame->setBackgroundColor(CColor{0, 90, 0, 255});
+    frame->idle();
+    EXPECT_EQ(2, a->draws);
+    EXPECT_EQ(2, b->draws);
+    EXPECT_EQ(qm07test::rgb(0, 90, 0), window()->surface->pixel(80, 80)) << "the new background shows";
+    EXPECT_FALSE(frame->isDirty());
+}
+
+TEST_F(FrameTest, IdlePassRedrawsANestedViewAtItsPlace)
+{
+    openFrame(CRect(0, 0, 300, 200));
+    auto* outer = new CViewContainer(CRect(10, 20, 210, 120), frame.get());
+    frame->addView(outer);
+    auto* inner = new CViewContainer(CRect(100, 50, 150, 90), frame.get());
+    inner->setBackgroundColor(CColor{30, 30, 30, 255});
+    outer->addView(inner);
+    auto* view = new ProbeView(CRect(5, 5, 20, 20), "view", &log);
+    inner->addView(view);
+    paintAll();
+
+    view->color = CColor{0, 255, 0, 255};
+    view->setDirty(true);
+    frame->idle();
+    EXPECT_EQ(CRect(5, 5, 20, 20), view->lastDrawClip) << "clipped to itself, in its parent's coordinates";
+    const soft::Surface& pixels = *window()->surface;
+    EXPECT_EQ(qm07test::rgb(0, 255, 0), pixels.pixel(10 + 100 + 5, 20 + 50 + 5));
+    EXPECT_EQ(qm07test::rgb(0, 255, 0), pixels.pixel(10 + 100 + 19, 20 + 50 + 19));
+    EXPECT_EQ(qm07test::rgb(30, 30, 30), pixels.pixel(10 + 100 + 4, 20 + 50 + 5));
+    EXPECT_EQ(qm07test::rgb(30, 30, 30), pixels.pixel(10 + 100 + 20, 20 + 50 + 19));
+    EXPECT_FALSE(frame->isDirty());
+}
+
+TEST_F(FrameTest, TransparentContainerLetsWhatLiesBehindRedrawFirst)
+{
+    openFrame();
+    ProbeView* behind = add(CRect(40, 40, 100, 100), "behind");
+    auto* glass = new CViewContainer(CRect(50, 50, 150, 100), frame.get());
+    frame->addView(glass);
+    auto* view = new ProbeView(CRect(0, 0, 20, 20), "view", &log);
+    glass->addView(view);
+    paintAll();
+    log.clear();
+
+    view->setDirty(true);
+    frame->idle();
+    EXPECT_EQ(Log({"view:draw"}), log) << "an opaque container covers what lies behind";
+
+    glass->setTransparency(true);
+    glass->setDirty(false);
+    log.clear();
+    view->setDirty(true);
+    frame->idle();
+    EXPECT_EQ(Log({"behind:draw", "view:draw"}), log);
+    EXPECT_EQ(CRect(50, 50, 70, 70), behind->lastDrawClip) << "only under the redrawn view";
+    EXPECT_FALSE(behind->isDirty());
+}
+
+TEST_F(FrameTest, UpdateWithoutAContextDrawsStraightIntoTheWindow)
+{
+    openFrame();
+    ProbeView* view = add(CRect(10, 10, 50, 50), "view");
+    paintAll();
+    view->color = CColor{0, 0, 255, 255};
+    view->setDirty(true);
+    view->update(nullptr);
+    EXPECT_FALSE(view->isDirty());
+    EXPECT_EQ(qm07test::rgb(0, 0, 255), window()->surface->pixel(20, 20));
+    EXPECT_EQ(qm07test::rgb(200, 100, 50), frame->getBackBuffer()->getSurface()->pixel(20, 20))
+        << "the back buffer is bypassed";
+    EXPECT_EQ(0, window()->contextsOut);
+}
+
 TEST_F(FrameTest, BlockedUpdatesAndADestroyedWindowStopRedraws)
 {
     openFrame();
@@ -175,6 +253,22 @@ TEST_F(FrameTest, ModalViewTakesPressesWheelAndKeysAndIsUpdatedFirst)
     EXPECT_EQ(1, modal->getNbReference());
     modal->forget();
     another->forget();
+}
+
+TEST_F(FrameTest, DirtyModalViewIsUpdatedBeforeTheOtherChildren)
+{
+    openFrame();
+    ProbeView* normal = add(CRect(0, 0, 40, 40), "normal");
+    auto* modal = new ProbeView(CRect(100, 20, 150, 60), "modal", &log);
+    ASSERT_TRUE(frame->setModalView(modal));
+    paintAll();
+    log.clear();
+    normal->setDirty(true);
+    modal->setDirty(true);
+    frame->idle();
+    EXPECT_EQ(Log({"modal:draw", "normal:draw"}), log);
+    frame->setModalView(nullptr);
+    modal->forget();
 }
 
 TEST_F(FrameTest, KeysGoToFocusViewThenModalViewThenTab)

@@ -215,6 +215,28 @@ TEST_F(ViewContainerTest, PartialDrawRectLeavesAPartlyDrawnChildDirty)
     EXPECT_EQ(qm07test::rgb(0, 0, 0), target.surface.pixel(10 + 46, 20 + 5));
 }
 
+/// Stands for a scrolling container, whose children are only ever drawn in part.
+class ScrollContainer : public CViewContainer
+{
+public:
+    using CViewContainer::CViewContainer;
+    bool isTypeOf(const char* className) const override
+    {
+        return std::string(className) == "CScrollContainer" || CViewContainer::isTypeOf(className);
+    }
+};
+
+TEST_F(ViewContainerTest, ScrollContainerDoesNotRemarkAPartlyDrawnChild)
+{
+    auto* scroller = new ScrollContainer(CRect(0, 0, 100, 100), frame.get());
+    container->addView(scroller);
+    ProbeView* partly = add(CRect(30, 0, 60, 20), "partly", scroller);
+    SurfaceContext target(frame.get());
+    scroller->drawRect(target.context, CRect(0, 0, 45, 40));
+    EXPECT_EQ(1, partly->draws);
+    EXPECT_FALSE(partly->isDirty());
+}
+
 TEST_F(ViewContainerTest, OnlyDirtyUpdateRedrawsTheDirtyChildAndWhatOverlapsIt)
 {
     ProbeView* a = add(CRect(0, 0, 30, 30), "a");
