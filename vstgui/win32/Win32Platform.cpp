@@ -101,7 +101,7 @@ void destroyPlatformFrame(PlatformFrame* platformFrame)
     SetCursor(platformFrame->defaultCursor);
     withdrawDropTarget(*platformFrame);
     oleUninitialize();
-    if (platformFrame->msimg32) FreeLibrary(platformFrame->msimg32);
+    win32::releaseBlendEntryPoints(platformFrame->msimg32);
     win32::destroyFrameWindow(platformFrame->window);
     delete platformFrame;
 }

@@ -27,6 +27,7 @@ HMODULE loadBlendEntryPoints()
     HMODULE module = LoadLibraryA("msimg32.dll");
     if (module)
     {
+        ++state.blendLibraryHandles;
         // GetProcAddress hands back a generic pointer; the signatures are the documented ones.
         state.alphaBlend =
             reinterpret_cast<AlphaBlendProc>(reinterpret_cast<void*>(GetProcAddress(module, "AlphaBlend")));
@@ -34,6 +35,20 @@ HMODULE loadBlendEntryPoints()
             reinterpret_cast<void*>(GetProcAddress(module, "TransparentBlt")));
     }
     return module;
+}
+
+void releaseBlendEntryPoints(HMODULE library)
+{
+    if (!library) return;
+    SharedState& state = shared();
+    // Once no frame holds the library it may be unloaded, and the entry points would dangle.
+    if (--state.blendLibraryHandles <= 0)
+    {
+        state.blendLibraryHandles = 0;
+        state.alphaBlend = nullptr;
+        state.transparentBlt = nullptr;
+    }
+    FreeLibrary(library);
 }
 
 } // namespace VSTGUI::win32

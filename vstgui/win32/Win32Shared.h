@@ -17,6 +17,7 @@ struct SharedState
     bool swapButtons = false;
     AlphaBlendProc alphaBlend = nullptr;
     TransparentBltProc transparentBlt = nullptr;
+    std::int32_t blendLibraryHandles = 0; ///< handles of "msimg32.dll" held by live frames
     std::int32_t classUseCount = 0;
     char className[32] = {};
 };
@@ -28,5 +29,7 @@ HINSTANCE moduleInstance();
 
 /// Forgets the blend entry points and looks them up again; returns the loaded "msimg32.dll" or null.
 HMODULE loadBlendEntryPoints();
+/// Frees a handle from loadBlendEntryPoints; with the last one the entry points are forgotten too.
+void releaseBlendEntryPoints(HMODULE library);
 
 } // namespace VSTGUI::win32

@@ -49,9 +49,9 @@ protected:
     void SetUp() override { msimg32 = win32::loadBlendEntryPoints(); }
     void TearDown() override
     {
+        win32::releaseBlendEntryPoints(msimg32);
         win32::shared().alphaBlend = nullptr;
         win32::shared().transparentBlt = nullptr;
-        if (msimg32) FreeLibrary(msimg32);
     }
     // Draws the alpha image over a grey buffer and returns the buffer; the caller forgets it.
     COffscreenContext* blendOverGrey(std::uint8_t alpha)

@@ -3,6 +3,7 @@
 #include "MouseButtons.h"
 #include "PlatformFrame.h"
 #include "TestWindows.h"
+#include "Win32Shared.h"
 
 #include <gtest/gtest.h>
 
@@ -227,6 +228,19 @@ TEST(Win32FrameClass, TwoFramesShareTheClassAndTheLastUnregistersIt)
     EXPECT_TRUE(IsWindow(static_cast<HWND>(second->getWindow())));
     second->forget();
     EXPECT_FALSE(classRegistered());
+}
+
+TEST(Win32FrameClass, BlendEntryPointsLiveAsLongAsAFrameHoldsTheirLibrary)
+{
+    auto* first = new CFrame(CRect(0, 0, 100, 100), nullptr, nullptr);
+    ASSERT_NE(win32::shared().alphaBlend, nullptr);
+    ASSERT_NE(win32::shared().transparentBlt, nullptr);
+    auto* second = new CFrame(CRect(0, 0, 100, 100), nullptr, nullptr);
+    first->forget();
+    EXPECT_NE(win32::shared().alphaBlend, nullptr) << "the second frame still holds the library";
+    second->forget();
+    EXPECT_EQ(win32::shared().alphaBlend, nullptr);
+    EXPECT_EQ(win32::shared().transparentBlt, nullptr);
 }
 
 TEST(Win32FrameClass, IdleDrawsNothingBeforeTheFirstPaint)
