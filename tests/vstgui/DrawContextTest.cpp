@@ -2,6 +2,7 @@
 #include "ToolkitTestSupport.h"
 
 #include "COffscreenContext.h"
+#include "PremultipliedBlend.h"
 #include "Surface.h"
 
 using namespace VSTGUI;
@@ -184,14 +185,17 @@ TEST_F(DrawContextTest, OffscreenStartsInItsBackgroundAndCopiesBothWays)
     buffer->forget();
 }
 
-TEST(SurfaceBlend, PremultipliedSourceOverWithConstantAlpha)
+TEST(PremultipliedBlend, SourceOverWithConstantAlphaRoundsToNearest)
 {
     const std::uint32_t halfRed = 0x80800000u; // alpha 128, red 128 premultiplied
-    EXPECT_EQ(0xFF80007Fu, soft::blendPixel(0xFF0000FFu, halfRed, 255)) << "half red over blue";
-    EXPECT_EQ(0xFF0000FFu, soft::blendPixel(0xFF0000FFu, halfRed, 0))
+    EXPECT_EQ(0xFF80007Fu, blendPremultiplied(0xFF0000FFu, halfRed, 255)) << "half red over blue";
+    EXPECT_EQ(0xFF0000FFu, blendPremultiplied(0xFF0000FFu, halfRed, 0))
         << "constant alpha 0 leaves the destination";
-    EXPECT_EQ(0xFF4000BFu, soft::blendPixel(0xFF0000FFu, halfRed, 128));
-    EXPECT_EQ(0xFF123456u, soft::blendPixel(0xFF000000u, 0xFF123456u, 255)) << "opaque source replaces";
+    EXPECT_EQ(0xFF4000BFu, blendPremultiplied(0xFF0000FFu, halfRed, 128));
+    EXPECT_EQ(0xFF123456u, blendPremultiplied(0xFF000000u, 0xFF123456u, 255)) << "opaque source replaces";
+    EXPECT_EQ(0xFF0A141Eu, blendPremultiplied(0xFF0A141Eu, 0x00000000u, 255)) << "transparent source";
+    // 127 + 200 * 127 / 255 = 127 + 99.6
+    EXPECT_EQ(0xFFE36464u, blendPremultiplied(0xFFC8C8C8u, 0x807F0000u, 255));
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Raster operations on premultiplied 32-bit pixels, clipped to the surface and a clip rectangle.
 #include "Surface.h"
 
+#include "PremultipliedBlend.h"
+
 #include <algorithm>
 
 namespace VSTGUI::soft
@@ -8,17 +10,6 @@ namespace VSTGUI::soft
 
 namespace
 {
-
-std::uint32_t channel(std::uint32_t value, int shift)
-{
-    return (value >> shift) & 0xFFu;
-}
-
-/// x * y / 255, rounded to nearest, for 8-bit operands.
-std::uint32_t scale(std::uint32_t x, std::uint32_t y)
-{
-    return (x * y + 127u) / 255u;
-}
 
 CRect intersection(CRect a, const CRect& b)
 {
@@ -91,7 +82,7 @@ void Surface::blend(const Surface& source, const CPoint& sourceOrigin, const CRe
         const std::uint32_t* from = source.row(y + dy) + dx;
         std::uint32_t* to = row(y);
         for (std::int32_t x = area.left; x < area.right; ++x)
-            to[x] = blendPixel(to[x], from[x], alpha);
+            to[x] = blendPremultiplied(to[x], from[x], alpha);
     }
 }
 
@@ -108,19 +99,6 @@ void Surface::copyKeyed(const Surface& source, const CPoint& sourceOrigin, const
         for (std::int32_t x = area.left; x < area.right; ++x)
             if ((from[x] & 0x00FFFFFFu) != (key & 0x00FFFFFFu)) to[x] = from[x];
     }
-}
-
-std::uint32_t blendPixel(std::uint32_t dest, std::uint32_t source, std::uint8_t alpha)
-{
-    std::uint32_t result = 0;
-    const std::uint32_t sourceAlpha = scale(channel(source, 24), alpha);
-    for (int shift = 0; shift < 32; shift += 8)
-    {
-        const std::uint32_t s = shift == 24 ? sourceAlpha : scale(channel(source, shift), alpha);
-        const std::uint32_t d = scale(channel(dest, shift), 255u - sourceAlpha);
-        result |= std::min(s + d, 255u) << shift;
-    }
-    return result;
 }
 
 } // namespace VSTGUI::soft

@@ -57,7 +57,4 @@ constexpr std::uint32_t opaquePixel(const CColor& color)
     return 0xFF000000u | (std::uint32_t{color.red} << 16) | (std::uint32_t{color.green} << 8) | color.blue;
 }
 
-/// One premultiplied source-over step: `source` scaled by `alpha` over `dest`, rounded to nearest.
-std::uint32_t blendPixel(std::uint32_t dest, std::uint32_t source, std::uint8_t alpha);
-
 } // namespace VSTGUI::soft

@@ -1,5 +1,7 @@
-// Block-copy helpers: all arithmetic on premultiplied 8-bit channels rounds to nearest.
+// Block-copy helpers of the bitmap: source clipping, the blend fallback and the colour-key mask.
 #include "BlitHelpers.h"
+
+#include "PremultipliedBlend.h"
 
 #include <algorithm>
 #include <vector>
@@ -9,16 +11,6 @@ namespace VSTGUI::win32
 
 namespace
 {
-
-std::uint32_t scale(std::uint32_t channel, std::uint32_t factor)
-{
-    return (channel * factor + 127) / 255;
-}
-
-std::uint32_t channelOf(std::uint32_t pixel, int shift)
-{
-    return (pixel >> shift) & 0xFFu;
-}
 
 // Top-down 32-bit DIB section selected into its own memory context, released on scope exit.
 class PixelBuffer
@@ -75,20 +67,6 @@ bool clipToSource(BlitArea& area, int sourceWidth, int sourceHeight)
     area.width = right - left;
     area.height = bottom - top;
     return true;
-}
-
-std::uint32_t blendPremultiplied(std::uint32_t dest, std::uint32_t source, std::uint8_t constantAlpha)
-{
-    std::uint32_t alpha = scale(channelOf(source, 24), constantAlpha);
-    std::uint32_t result = 0;
-    for (int shift = 0; shift < 24; shift += 8)
-    {
-        std::uint32_t value =
-            scale(channelOf(source, shift), constantAlpha) + scale(channelOf(dest, shift), 255 - alpha);
-        result |= std::min(value, 255u) << shift;
-    }
-    std::uint32_t destAlpha = alpha + scale(channelOf(dest, 24), 255 - alpha);
-    return result | std::min(destAlpha, 255u) << 24;
 }
 
 void softwareAlphaBlend(HDC dest, const BlitArea& area, const std::uint32_t* source, int sourceWidth,

@@ -22,9 +22,6 @@ struct BlitArea
 /// source outside it); false when nothing is left.
 bool clipToSource(BlitArea& area, int sourceWidth, int sourceHeight);
 
-/// One premultiplied 0xAARRGGBB pixel over another, the source first scaled by `constantAlpha`.
-std::uint32_t blendPremultiplied(std::uint32_t dest, std::uint32_t source, std::uint8_t constantAlpha);
-
 /// Source-over blend done in memory: reads the destination's pixels, blends, writes them back (the
 /// destination's clip region still applies). `source` holds bottom-up rows of `sourceWidth` pixels.
 void softwareAlphaBlend(HDC dest, const BlitArea& area, const std::uint32_t* source, int sourceWidth,

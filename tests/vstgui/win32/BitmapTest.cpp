@@ -193,17 +193,6 @@ TEST_F(Win32Bitmap, BitmapResourceIsOpaqueAndKeyedByTheTransparentColour)
     }
 }
 
-TEST(Win32Blit, PremultipliedSourceOverRoundsToNearest)
-{
-    EXPECT_EQ(win32::blendPremultiplied(argb(255, 10, 20, 30), argb(255, 1, 2, 3), 255), argb(255, 1, 2, 3));
-    EXPECT_EQ(win32::blendPremultiplied(argb(255, 10, 20, 30), argb(0, 0, 0, 0), 255), argb(255, 10, 20, 30));
-    // 127 + 200 * 127 / 255 = 127 + 99.6
-    EXPECT_EQ(win32::blendPremultiplied(argb(255, 200, 200, 200), argb(128, 127, 0, 0), 255),
-              argb(255, 227, 100, 100));
-    // Constant alpha 0 leaves the destination.
-    EXPECT_EQ(win32::blendPremultiplied(argb(255, 5, 6, 7), argb(255, 200, 200, 200), 0), argb(255, 5, 6, 7));
-}
-
 TEST(Win32Blit, SourceClipMovesTheDestinationWithIt)
 {
     win32::BlitArea area{10, 20, -2, 1, 6, 4};
