@@ -1,4 +1,4 @@
-// Block-copy helpers of the bitmap: source clipping, the blend fallback and the colour-key mask.
+// Pixel helpers: DIB headers, source clipping, the blend fallback and the colour-key mask.
 #include "BlitHelpers.h"
 
 #include "PremultipliedBlend.h"
@@ -18,13 +18,7 @@ class PixelBuffer
 public:
     PixelBuffer(HDC compatible, int width, int height)
     {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        BITMAPINFO info = dibInfo32(width, -height);
         context = CreateCompatibleDC(compatible);
         void* bits = nullptr;
         bitmap = context ? CreateDIBSection(context, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
@@ -52,6 +46,18 @@ private:
 };
 
 } // namespace
+
+BITMAPINFO dibInfo32(int width, int height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
 
 bool clipToSource(BlitArea& area, int sourceWidth, int sourceHeight)
 {

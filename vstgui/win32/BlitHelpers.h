@@ -1,4 +1,4 @@
-// Block-copy helpers of the bitmap: source clipping and the blends used when msimg32 is missing.
+// Pixel helpers of the bitmap and the off-screen buffer: DIB headers, source clipping, blend, colour key.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +17,10 @@ struct BlitArea
     int width = 0;
     int height = 0;
 };
+
+/// Header of an uncompressed 32-bit DIB; a positive height stores the rows bottom-up, a negative one
+/// top-down.
+BITMAPINFO dibInfo32(int width, int height);
 
 /// Shrinks the area to the part whose source lies inside a width × height image (AlphaBlend refuses any
 /// source outside it); false when nothing is left.

@@ -55,13 +55,7 @@ win32::BlitArea areaFor(const CDrawContext* context, const CRect& rect, const CP
 std::vector<std::uint32_t> opaquePixelsOf(HDC compatible, void* image, int width, int height)
 {
     std::vector<std::uint32_t> rows(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = win32::dibInfo32(width, height);
     GetDIBits(compatible, static_cast<HBITMAP>(image), 0, static_cast<UINT>(height), rows.data(), &info,
               DIB_RGB_COLORS);
     for (std::uint32_t& pixel : rows)
@@ -105,13 +99,7 @@ bool CBitmap::loadPng(const unsigned char* bytes, std::size_t size)
 {
     DecodedImage decoded;
     if (!decodeImage(bytes, size, decoded)) return false;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = decoded.width;
-    info.bmiHeader.biHeight = decoded.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = win32::dibInfo32(decoded.width, decoded.height);
     void* bits = nullptr;
     HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!section) return false;

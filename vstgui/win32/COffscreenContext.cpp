@@ -1,6 +1,7 @@
 // Off-screen buffer as a 32-bit DIB section, so its pixels stay exact whatever the screen depth.
 #include "COffscreenContext.h"
 
+#include "BlitHelpers.h"
 #include "CFrame.h"
 
 #include <windows.h>
@@ -35,13 +36,7 @@ COffscreenContext::COffscreenContext(CFrame* frameIn, std::int32_t widthIn, std:
     HDC memory = static_cast<HDC>(getSystemContext());
     if (!memory || width <= 0 || height <= 0) return;
 
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = win32::dibInfo32(width, -height);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bitmap) return;
