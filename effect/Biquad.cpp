@@ -40,15 +40,15 @@ BiquadCoefs normalize(const BiquadCoefs& designed)
     return c;
 }
 
+// Sequentially consistent, so that an updater's later look at the parameter orders after its stores.
 void Biquad::setCoefs(const BiquadCoefs& coefs)
 {
-    constexpr auto relaxed = std::memory_order_relaxed;
-    a0.store(coefs.a0, relaxed);
-    a1.store(coefs.a1, relaxed);
-    a2.store(coefs.a2, relaxed);
-    b0.store(coefs.b0, relaxed);
-    b1.store(coefs.b1, relaxed);
-    b2.store(coefs.b2, relaxed);
+    a0.store(coefs.a0);
+    a1.store(coefs.a1);
+    a2.store(coefs.a2);
+    b0.store(coefs.b0);
+    b1.store(coefs.b1);
+    b2.store(coefs.b2);
 }
 
 BiquadCoefs Biquad::coefs() const

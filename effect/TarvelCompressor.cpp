@@ -155,13 +155,28 @@ void TarvelCompressor::parameterChanged(std::int32_t index, float)
         updateSidechainFilter();
 }
 
+// Host automation and the editor may change the same parameter at once, each thread then updating the
+// coefficients. An update that finds its value replaced after it wrote runs again: with every store and
+// this second look sequentially consistent, the update of whoever stored last is never overwritten by an
+// older one, so no stale coefficient (or half of another shelf design) stays behind.
 void TarvelCompressor::updateEnvelopeCoefs()
 {
-    attackCoef.store(attackCoefficient(getParameter(kAttack), sampleRate), std::memory_order_relaxed);
-    releaseCoef.store(releaseCoefficient(getParameter(kRelease), sampleRate), std::memory_order_relaxed);
+    for (;;)
+    {
+        const float attack = getParameter(kAttack);
+        const float release = getParameter(kRelease);
+        attackCoef.store(attackCoefficient(attack, sampleRate));
+        releaseCoef.store(releaseCoefficient(release, sampleRate));
+        if (attack == getParameter(kAttack) && release == getParameter(kRelease)) return;
+    }
 }
 
 void TarvelCompressor::updateSidechainFilter()
 {
-    sidechain.update(positionByThirds(getParameter(kScMode)), sampleRate);
+    for (;;)
+    {
+        const int mode = positionByThirds(getParameter(kScMode));
+        sidechain.update(mode, sampleRate);
+        if (mode == positionByThirds(getParameter(kScMode))) return;
+    }
 }

@@ -69,13 +69,13 @@ void TarvelFX::setParameter(std::int32_t index, float value)
 {
     // A NaN would stick in every computation that reads the value: it is refused like a bad index.
     if (!isValidIndex(index) || std::isnan(value)) return;
-    parameters[index].value.store(clampUnit(value), std::memory_order_relaxed);
+    parameters[index].value.store(clampUnit(value));
     notifyChange(index, value);
 }
 
 float TarvelFX::getParameter(std::int32_t index)
 {
-    return isValidIndex(index) ? parameters[index].value.load(std::memory_order_relaxed) : 0.0f;
+    return isValidIndex(index) ? parameters[index].value.load() : 0.0f;
 }
 
 void TarvelFX::notifyChange(std::int32_t index, float value)
@@ -127,7 +127,7 @@ std::int32_t TarvelFX::setChunk(void* data, std::int32_t byteSize, bool)
     for (std::uint16_t i = 0; i < paramCount; ++i)
     {
         const float value = readFloat(in + kBytesPerValue * i);
-        if (!std::isnan(value)) parameters[i].value.store(clampUnit(value), std::memory_order_relaxed);
+        if (!std::isnan(value)) parameters[i].value.store(clampUnit(value));
         notifyChange(i, getParameter(i));
     }
     return 0;
