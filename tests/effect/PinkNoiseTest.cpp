@@ -25,6 +25,23 @@ TEST(PinkNoise, StaysWithinThreeEighthsAndUsesTheRange)
     EXPECT_GT(highest, 0.25f);
 }
 
+TEST(PinkNoise, FollowsItsGeneratorFromTheSeed)
+{
+    // Computed apart from this code, from the definition, for seed 1: each draw steps the generator and
+    // reads (seed >> 9) | 0x40000000 as a float r, giving (r − 3) / 2; call n renews the row of n's
+    // trailing zero bits (row 4 at calls 16 and 32), and the result is (white draw + row sum) / 8.
+    const float expected[] = {-0x1.b17d1p-5f,  -0x1.7c85f8p-4f, -0x1.492668p-4f, -0x1.e0deacp-4f,
+                              -0x1.6ea9bcp-4f, 0x1.d15eap-7f,   -0x1.2e3ef8p-4f, -0x1.5cddf8p-4f};
+    PinkNoise noise(1u);
+    float calls[33];
+    for (int call = 1; call <= 32; ++call)
+        calls[call] = noise.next();
+    for (int call = 1; call <= 8; ++call)
+        EXPECT_EQ(calls[call], expected[call - 1]) << "call " << call;
+    EXPECT_EQ(calls[16], 0x1.61ad2p-7f);
+    EXPECT_EQ(calls[32], 0x1.e8afd8p-5f);
+}
+
 TEST(PinkNoise, SameSeedSameSequenceOtherSeedOtherSequence)
 {
     PinkNoise a(7u);
