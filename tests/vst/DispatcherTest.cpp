@@ -371,6 +371,29 @@ TEST(Dispatcher, EditorRectAndOpenReachTheEditor)
     EXPECT_TRUE(editor->isOpen());
 }
 
+TEST(Dispatcher, APlainEditorKeepsTheHostWindowAndDeclinesEverythingElse)
+{
+    SpyEffect effect;
+    auto* editor = new AEffEditor(&effect);
+    effect.setEditor(editor);
+    EXPECT_EQ(editor->getEffect(), &effect);
+    ERect stale{1, 2, 3, 4};
+    ERect* rect = &stale;
+    EXPECT_EQ(effect.dispatch(effEditGetRect, 0, 0, &rect), 0);
+    EXPECT_EQ(rect, nullptr);
+
+    int window = 0;
+    EXPECT_FALSE(editor->isOpen());
+    EXPECT_EQ(effect.dispatch(effEditOpen, 0, 0, &window), 0);
+    EXPECT_TRUE(editor->isOpen());
+    for (std::int32_t opcode : {effEditIdle, effEditKeyDown, effEditKeyUp, effSetEditKnobMode})
+        EXPECT_EQ(effect.dispatch(opcode, 'a', 2, nullptr, 1.0f), 0) << opcode;
+    EXPECT_FALSE(editor->onWheel(1.0f));
+    EXPECT_EQ(effect.dispatch(effEditClose), 0);
+    EXPECT_FALSE(editor->isOpen());
+    EXPECT_TRUE(effect.calls.empty());
+}
+
 TEST(Dispatcher, MissingBuffersAreNeverWrittenThrough)
 {
     SpyEffect effect;
