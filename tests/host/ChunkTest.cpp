@@ -59,9 +59,10 @@ TEST(HostChunk, RestoredValuesAreClamped)
 TEST(HostChunk, ShortChunkIsNotReadPastItsEnd)
 {
     // The sanitizer builds catch a read beyond the four bytes handed in; every build checks
-    // that the state stays a valid chunk of in-range values.
+    // that the state stays a valid chunk of in-range values, and that a short chunk is refused whole.
     auto plugin = loadPluginUnderTest();
     ASSERT_TRUE(plugin);
+    const auto before = plugin->chunk();
     plugin->setChunk(chunkOf({0.25f}));
     const auto chunk = plugin->chunk();
     ASSERT_EQ(chunk.size(), 40u);
@@ -70,6 +71,7 @@ TEST(HostChunk, ShortChunkIsNotReadPastItsEnd)
         const float value = plugin->parameter(i);
         EXPECT_TRUE(value >= 0.0f && value <= 1.0f) << "parameter " << i << " is " << value;
     }
+    EXPECT_EQ(chunk, before);
 }
 
 TEST(HostChunk, ChunkIsASnapshotNotALiveView)
