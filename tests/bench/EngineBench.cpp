@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -53,13 +54,10 @@ void process(TarvelCompressor& effect, double** in, double** out)
     effect.processDoubleReplacing(in, out, kBlock);
 }
 
-/// Arguments: SC Mode position (0, 1, 2), Push position (0, 1).
-template <typename Sample> void engine(benchmark::State& state)
+/// Runs processBlock over the material one block after another and reports the time per stereo frame.
+template <typename Sample, typename ProcessBlock>
+void timeBlocks(benchmark::State& state, ProcessBlock processBlock)
 {
-    TarvelCompressor effect(nullptr);
-    effect.setSampleRate(kRate);
-    effect.setParameter(kScMode, 0.5f * static_cast<float>(state.range(0)));
-    effect.setParameter(kPush, 0.5f * static_cast<float>(state.range(1)));
     Buffers<Sample> buffers;
     Sample* in[2];
     Sample* out[2];
@@ -67,7 +65,7 @@ template <typename Sample> void engine(benchmark::State& state)
     for (auto _ : state)
     {
         buffers.pointersAt(block, in, out);
-        process(effect, in, out);
+        processBlock(in, out);
         benchmark::DoNotOptimize(out[0][kBlock - 1]);
         block = (block + 1) % kBlocks;
     }
@@ -76,31 +74,33 @@ template <typename Sample> void engine(benchmark::State& state)
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+/// Arguments: SC Mode position (0, 1, 2), Push position (0, 1).
+template <typename Sample> void engine(benchmark::State& state)
+{
+    TarvelCompressor effect(nullptr);
+    effect.setSampleRate(kRate);
+    effect.setParameter(kScMode, 0.5f * static_cast<float>(state.range(0)));
+    effect.setParameter(kPush, 0.5f * static_cast<float>(state.range(1)));
+    timeBlocks<Sample>(state, [&](Sample** in, Sample** out) { process(effect, in, out); });
+}
+
 /// The floor: the level in dB and a gain from it, with nothing else of the engine.
+template <typename Sample> void levelAndGainOnly(Sample** in, Sample** out)
+{
+    for (int n = 0; n < kBlock; ++n)
+    {
+        const double xL = in[0][n];
+        const double xR = in[1][n];
+        const double level = 20.0 * std::log10(std::max(std::abs(xL), std::abs(xR)) + 1e-25);
+        const double g = std::exp(-0.5 * level * 0.11512925464970228);
+        out[0][n] = static_cast<Sample>(g * xL);
+        out[1][n] = static_cast<Sample>(g * xR);
+    }
+}
+
 template <typename Sample> void baseline(benchmark::State& state)
 {
-    Buffers<Sample> buffers;
-    Sample* in[2];
-    Sample* out[2];
-    int block = 0;
-    for (auto _ : state)
-    {
-        buffers.pointersAt(block, in, out);
-        for (int n = 0; n < kBlock; ++n)
-        {
-            const double xL = in[0][n];
-            const double xR = in[1][n];
-            const double level = 20.0 * std::log10(std::max(std::abs(xL), std::abs(xR)) + 1e-25);
-            const double g = std::exp(-0.5 * level * 0.11512925464970228);
-            out[0][n] = static_cast<Sample>(g * xL);
-            out[1][n] = static_cast<Sample>(g * xR);
-        }
-        benchmark::DoNotOptimize(out[0][kBlock - 1]);
-        block = (block + 1) % kBlocks;
-    }
-    state.counters["ns/frame"] =
-        benchmark::Counter(static_cast<double>(state.iterations()) * kBlock,
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    timeBlocks<Sample>(state, levelAndGainOnly<Sample>);
 }
 
 void modes(benchmark::internal::Benchmark* b)
