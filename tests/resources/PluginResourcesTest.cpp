@@ -1,4 +1,6 @@
 // The built plug-in DLL carries the six PNG resources and the version record that hosts and Explorer read.
+#include "ImageFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,21 +12,6 @@
 
 namespace
 {
-
-struct Image
-{
-    int id;
-    const char* file;
-};
-
-constexpr Image kImages[] = {{101, "101-background.png"}, {102, "102-knob-80.png"}, {103, "103-knob-60.png"},
-                             {104, "104-knob-40.png"},    {105, "105-needle.png"},  {106, "106-lever.png"}};
-
-std::vector<unsigned char> readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class PluginResources : public ::testing::Test
 {
@@ -53,10 +40,10 @@ protected:
 
 TEST_F(PluginResources, HoldsEachImageAsPngUnderItsNumber)
 {
-    for (const Image& image : kImages)
+    for (const ImageFile& image : kImageFiles)
     {
         SCOPED_TRACE(image.file);
-        const std::vector<unsigned char> expected = readFile(std::string(QM07_IMAGE_DIR) + "/" + image.file);
+        const std::vector<unsigned char> expected = readImageFile(image);
         ASSERT_GT(expected.size(), 8u) << "image file missing";
         EXPECT_EQ(resource(image.id, "PNG"), expected);
     }

@@ -1,6 +1,8 @@
 // The module's PNG resources are byte for byte the image files, under the numbers the editor loads.
 #include "ResourceLookup.h"
 
+#include "ImageFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,21 +14,6 @@
 namespace
 {
 
-struct Image
-{
-    int id;
-    const char* file;
-};
-
-constexpr Image kImages[] = {{101, "101-background.png"}, {102, "102-knob-80.png"}, {103, "103-knob-60.png"},
-                             {104, "104-knob-40.png"},    {105, "105-needle.png"},  {106, "106-lever.png"}};
-
-std::vector<unsigned char> readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 std::vector<unsigned char> bytesOf(qm07::ResourceBytes r)
 {
     return r.data == nullptr ? std::vector<unsigned char>()
@@ -35,10 +22,10 @@ std::vector<unsigned char> bytesOf(qm07::ResourceBytes r)
 
 TEST(ResourceLookup, EachImageIsEmbeddedUnderItsNumber)
 {
-    for (const Image& image : kImages)
+    for (const ImageFile& image : kImageFiles)
     {
         SCOPED_TRACE(image.file);
-        const std::vector<unsigned char> expected = readFile(std::string(QM07_IMAGE_DIR) + "/" + image.file);
+        const std::vector<unsigned char> expected = readImageFile(image);
         ASSERT_GT(expected.size(), 8u) << "image file missing";
         const qm07::ResourceBytes found = qm07::findResource(image.id, "PNG");
         ASSERT_NE(found.data, nullptr);
