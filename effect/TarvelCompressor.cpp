@@ -1,6 +1,7 @@
 // The engine runs in double precision in decibels; one templated kernel serves both sample formats.
 #include "TarvelCompressor.h"
 
+#include "AEffEditor.h"
 #include "DenormalGuard.h"
 #include "EnvelopeCoefs.h"
 #include "GainComputer.h"
@@ -20,7 +21,7 @@ constexpr std::int32_t kChunk = 64;
 constexpr const char* kProductName = "QM07 Compressor";
 } // namespace
 
-TarvelCompressor::TarvelCompressor(audioMasterCallback callback)
+TarvelCompressor::TarvelCompressor(audioMasterCallback callback, EditorFactory makeEditor)
     : TarvelFX(callback), envelope(kOffset), pushNoise(tickCount())
 {
     loadParameterTable(kParameterTable, kNumParams);
@@ -30,7 +31,13 @@ TarvelCompressor::TarvelCompressor(audioMasterCallback callback)
     canProcessReplacing();
     programsAreChunks();
     canDoubleReplacing();
-    // The editor is created here, last, once it exists: it registers itself and adds effFlagsHasEditor.
+    if (makeEditor) makeEditor(*this);
+}
+
+TarvelCompressor::~TarvelCompressor()
+{
+    delete editor;
+    editor = nullptr;
 }
 
 void TarvelCompressor::processReplacing(float** inputs, float** outputs, std::int32_t sampleFrames)

@@ -10,11 +10,19 @@
 #include <atomic>
 #include <cstdint>
 
+class AEffEditor;
+
 class TarvelCompressor : public TarvelFX
 {
 public:
-    /// Loader thread; no allocation beyond the object. No coefficient is computed until a rate is set.
-    explicit TarvelCompressor(audioMasterCallback callback);
+    /// Makes the effect's editor, which attaches itself; the engine knows no more of it.
+    using EditorFactory = AEffEditor* (*)(TarvelCompressor& effect);
+
+    /// Loader thread. No coefficient is computed until a rate is set; the editor, if a factory is
+    /// given, is created last.
+    explicit TarvelCompressor(audioMasterCallback callback, EditorFactory makeEditor = nullptr);
+    /// UI thread (effClose): the editor goes first, while the meter feed it reads still exists.
+    ~TarvelCompressor() override;
 
     /// Audio thread; never allocates, locks or waits. Input and output buffers may be the same memory.
     void processReplacing(float** inputs, float** outputs, std::int32_t sampleFrames) override;

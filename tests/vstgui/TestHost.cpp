@@ -11,11 +11,11 @@ ScriptedHost& ScriptedHost::instance()
 }
 
 std::intptr_t ScriptedHost::callback(AEffect*, std::int32_t opcode, std::int32_t index, std::intptr_t value,
-                                     void* ptr, float)
+                                     void* ptr, float opt)
 {
     ScriptedHost& host = instance();
     const bool hasText = opcode == audioMasterCanDo && ptr;
-    host.requests.push_back({opcode, index, value, hasText ? static_cast<const char*>(ptr) : ""});
+    host.requests.push_back({opcode, index, value, hasText ? static_cast<const char*>(ptr) : "", opt});
     switch (opcode)
     {
     case audioMasterVersion:

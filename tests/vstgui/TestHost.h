@@ -22,6 +22,7 @@ struct ScriptedHost
         std::int32_t index;
         std::intptr_t value;
         std::string text;
+        float opt;
     };
     std::vector<Request> requests;
     bool canSizeWindow = false;

@@ -6,6 +6,7 @@
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -145,6 +146,44 @@ soft::Surface readSurfacePng(const std::string& path)
         for (std::int32_t x = 0; x < image.width; ++x)
             surface.setPixel(x, y, image.pixels[static_cast<std::size_t>(y) * image.width + x]);
     return surface;
+}
+
+std::int32_t countDifferences(const soft::Surface& a, const soft::Surface& b, soft::Surface& difference)
+{
+    std::int32_t count = 0;
+    for (std::int32_t y = 0; y < a.getHeight(); ++y)
+        for (std::int32_t x = 0; x < a.getWidth(); ++x)
+        {
+            const bool same = a.pixel(x, y) == b.pixel(x, y);
+            count += !same;
+            // Matching pixels are dimmed so that the differences stand out.
+            difference.setPixel(x, y, same ? ((a.pixel(x, y) >> 2) & 0x3F3F3Fu) | 0xFF000000u : 0xFFFF0000u);
+        }
+    return count;
+}
+
+void expectMatchesGolden(const soft::Surface& actual, const std::string& name, const std::string& goldenDir,
+                         const std::string& outDir)
+{
+    const std::string golden = goldenDir + "/" + name + ".png";
+    const char* update = std::getenv("QM07_UPDATE_GOLDENS");
+    if (update && std::string(update) == "1")
+    {
+        ASSERT_TRUE(writeSurfacePng(golden, actual)) << golden;
+        GTEST_SKIP() << "golden rewritten: " << golden;
+    }
+    const soft::Surface expected = readSurfacePng(golden);
+    ASSERT_EQ(actual.getWidth(), expected.getWidth()) << "missing or resized golden " << golden;
+    ASSERT_EQ(actual.getHeight(), expected.getHeight());
+    soft::Surface difference(actual.getWidth(), actual.getHeight());
+    const std::int32_t differing = countDifferences(actual, expected, difference);
+    if (differing == 0) return;
+    const std::string out = outDir + "/" + name;
+    writeSurfacePng(out + "-actual.png", actual);
+    writeSurfacePng(out + "-diff.png", difference);
+    ADD_FAILURE() << differing << " pixels differ from " << golden << "; see " << out
+                  << "-actual.png and -diff.png. If the images or the drawing changed on purpose, "
+                  << "run tests/update-goldens.sh.";
 }
 
 } // namespace qm07test

@@ -64,6 +64,14 @@ bool writeSurfacePng(const std::string& path, const VSTGUI::soft::Surface& surfa
 /// Reads a PNG file as premultiplied pixels; empty surface when it cannot be read.
 VSTGUI::soft::Surface readSurfacePng(const std::string& path);
 
+/// Pixels that differ between two surfaces of the same size; the difference image marks them red.
+std::int32_t countDifferences(const VSTGUI::soft::Surface& a, const VSTGUI::soft::Surface& b,
+                              VSTGUI::soft::Surface& difference);
+/// Compares with <goldenDir>/<name>.png, writing the actual and a difference image into outDir on
+/// failure; QM07_UPDATE_GOLDENS=1 (set only by tests/update-goldens.sh) writes the golden instead.
+void expectMatchesGolden(const VSTGUI::soft::Surface& actual, const std::string& name,
+                         const std::string& goldenDir, const std::string& outDir);
+
 /// Every test starts from the state of a fresh process: no buttons, pointer at (0, 0), tick 0.
 class SoftToolkitTest : public ::testing::Test
 {

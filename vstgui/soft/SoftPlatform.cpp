@@ -186,6 +186,7 @@ void sleep(std::uint32_t milliseconds)
     ++state.sleepCalls;
     state.sleptMilliseconds += milliseconds;
     state.ticks += milliseconds;
+    if (state.onSleep) state.onSleep();
 }
 
 void dispatchPendingPaint()

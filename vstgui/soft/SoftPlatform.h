@@ -6,6 +6,7 @@
 #include "Surface.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -45,6 +46,9 @@ struct Environment
     std::int32_t cursor = 0;   ///< the `CCursorType` last shown
     std::uint32_t paintsDispatched = 0;
     std::vector<Window*> windows; ///< live child windows, in creation order
+    /// Runs after every sleep: a control's tracking loop sleeps between polls, so tests move the pointer
+    /// and change the buttons here, one step per poll.
+    std::function<void()> onSleep;
 };
 
 Environment& environment();
