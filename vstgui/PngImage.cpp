@@ -4,6 +4,8 @@
 #include <stb_image.h>
 
 #include <cstring>
+#include <map>
+#include <mutex>
 
 namespace VSTGUI
 {
@@ -52,6 +54,22 @@ bool decodeImage(const unsigned char* data, std::size_t size, DecodedImage& imag
     for (std::size_t i = 0; i < image.pixels.size(); ++i)
         image.pixels[i] = premultiplied(rgba + 4 * i, hasAlpha);
     stbi_image_free(rgba);
+    return true;
+}
+
+bool decodeResourceImage(const unsigned char* data, std::size_t size, DecodedImage& image)
+{
+    static std::mutex guard;
+    static std::map<const unsigned char*, DecodedImage> decoded;
+    const std::lock_guard<std::mutex> lock(guard);
+    auto found = decoded.find(data);
+    if (found == decoded.end())
+    {
+        if (!decodeImage(data, size, image)) return false;
+        decoded.emplace(data, image);
+        return true;
+    }
+    image = found->second;
     return true;
 }
 

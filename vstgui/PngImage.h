@@ -24,4 +24,9 @@ bool isPng(const unsigned char* data, std::size_t size);
 /// has always used. False (and `image` left empty) for null, empty or undecodable bytes.
 bool decodeImage(const unsigned char* data, std::size_t size, DecodedImage& image);
 
+/// decodeImage for bytes that stay where they are, unchanged, for the life of the module (its resources):
+/// each is decoded once per process and copied from then on, so an editor opens without decoding.
+/// User-interface threads only; takes a lock.
+bool decodeResourceImage(const unsigned char* data, std::size_t size, DecodedImage& image);
+
 } // namespace VSTGUI

@@ -57,7 +57,9 @@ bool CBitmap::loadFromResource(std::int32_t resourceId)
     const int id = resourceId & 0xFFFF;
     qm07::ResourceBytes bytes = qm07::findResource(id, "PNG");
     if (!bytes.data) bytes = qm07::findResource(id, "BMP");
-    return bytes.data && loadFromMemory(bytes.data, bytes.size);
+    DecodedImage decoded;
+    return bytes.data && decodeResourceImage(bytes.data, bytes.size, decoded) &&
+           adopt(decoded, !isPng(bytes.data, bytes.size));
 }
 
 bool CBitmap::loadFromPath(const void*)
@@ -70,14 +72,18 @@ bool CBitmap::loadFromMemory(const unsigned char* data, std::size_t size)
 {
     dispose();
     DecodedImage decoded;
-    if (!decodeImage(data, size, decoded)) return false;
+    return decodeImage(data, size, decoded) && adopt(decoded, !isPng(data, size));
+}
+
+bool CBitmap::adopt(const DecodedImage& decoded, bool opaque)
+{
     image = std::make_unique<soft::Surface>(decoded.width, decoded.height);
     for (std::int32_t y = 0; y < decoded.height; ++y)
         std::copy_n(decoded.pixels.data() + static_cast<std::size_t>(y) * decoded.width, decoded.width,
                     image->row(y));
     width = decoded.width;
     height = decoded.height;
-    noAlpha = !isPng(data, size);
+    noAlpha = opaque;
     return true;
 }
 

@@ -14,6 +14,7 @@ namespace VSTGUI
 {
 
 class CDrawContext;
+struct DecodedImage;
 
 namespace soft
 {
@@ -54,6 +55,9 @@ public:
     const soft::Surface* getSurface() const { return image.get(); }
 
 private:
+    /// Takes over decoded pixels; an opaque image is drawn with the colour key.
+    bool adopt(const DecodedImage& decoded, bool opaque);
+
     std::int32_t resourceID = 0;
     std::int32_t width = 0;
     std::int32_t height = 0;

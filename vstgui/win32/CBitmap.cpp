@@ -98,7 +98,7 @@ bool CBitmap::loadFromResource(std::int32_t id)
 bool CBitmap::loadPng(const unsigned char* bytes, std::size_t size)
 {
     DecodedImage decoded;
-    if (!decodeImage(bytes, size, decoded)) return false;
+    if (!decodeResourceImage(bytes, size, decoded)) return false;
     BITMAPINFO info = win32::dibInfo32(decoded.width, decoded.height);
     void* bits = nullptr;
     HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
