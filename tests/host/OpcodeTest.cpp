@@ -10,13 +10,14 @@ namespace
 /// What the call's ptr (and for some opcodes value) points to, and what the plug-in may do with it.
 enum class Arg
 {
-    None,      // null
-    Untouched, // a guarded scratch buffer that must come back unchanged
-    Text,      // a text buffer of limit + 1 bytes that must receive text, zero-filled up to [limit]
-    Input,     // a guarded copy of text, handed in; must come back unchanged
-    NullPair,  // value and ptr address two pointers that must be set to null
-    ChunkOut,  // receives the address of the state chunk
-    ChunkIn,   // the 40-byte chunk of the default values, value holding its size
+    None,       // null
+    Untouched,  // a guarded scratch buffer that must come back unchanged
+    Text,       // a text buffer of limit + 1 bytes that must receive text, zero-filled up to [limit]
+    Input,      // a guarded copy of text, handed in; must come back unchanged
+    NullPair,   // value and ptr address two pointers that must be set to null
+    ChunkOut,   // receives the address of the state chunk
+    ChunkIn,    // the 40-byte chunk of the default values, value holding its size
+    EditorRect, // receives the address of the editor rectangle
 };
 
 struct OpcodeRow
@@ -58,18 +59,18 @@ const OpcodeRow kBaseRows[] = {
     {effSetChunk, 0, Arg::ChunkIn},
 };
 
-// Flags and editor opcodes of an effect without an editor. When the editor arrives, these rows and
-// kExpectedFlags (plus effFlagsHasEditor) change together.
-constexpr std::int32_t kExpectedFlags =
-    effFlagsCanReplacing | effFlagsProgramChunks | effFlagsCanDoubleReplacing;
+// Flags and editor opcodes, with the editor closed; the build says whether the plug-in has an editor.
+constexpr bool kHasEditor = QM07_PLUGIN_HAS_EDITOR;
+constexpr std::int32_t kExpectedFlags = effFlagsCanReplacing | effFlagsProgramChunks |
+                                        effFlagsCanDoubleReplacing | (kHasEditor ? effFlagsHasEditor : 0);
 const OpcodeRow kEditorRows[] = {
-    {effEditGetRect, 0, Arg::Untouched},
-    {effEditOpen, 0},
+    {effEditGetRect, kHasEditor, kHasEditor ? Arg::EditorRect : Arg::Untouched},
+    {effEditOpen, 0}, // no parent window: nothing to open in
     {effEditClose, 0},
     {effEditIdle, 0},
     {effEditKeyDown, 0, Arg::None, nullptr, 0, 'a', VKEY_LEFT, 1.0f},
     {effEditKeyUp, 0, Arg::None, nullptr, 0, 'a', VKEY_LEFT, 1.0f},
-    {effSetEditKnobMode, 0, Arg::None, nullptr, 0, 0, 2},
+    {effSetEditKnobMode, kHasEditor, Arg::None, nullptr, 0, 0, 2},
 };
 
 const OpcodeRow kExtendedRows[] = {
@@ -212,6 +213,15 @@ void checkChunk(HostedPlugin& plugin, const OpcodeRow& row)
     EXPECT_EQ(chunk, defaultChunk()) << "the chunk handed in was changed";
 }
 
+void checkEditorRect(HostedPlugin& plugin, const OpcodeRow& row)
+{
+    ERect* rect = nullptr;
+    EXPECT_EQ(dispatchRow(plugin, row, &rect), row.answer);
+    ASSERT_NE(rect, nullptr);
+    EXPECT_EQ((std::vector<int>{rect->top, rect->left, rect->bottom, rect->right}),
+              (std::vector<int>{0, 0, 220, 800}));
+}
+
 void checkRow(HostedPlugin& plugin, const OpcodeRow& row)
 {
     switch (row.arg)
@@ -234,6 +244,9 @@ void checkRow(HostedPlugin& plugin, const OpcodeRow& row)
         break;
     case Arg::NullPair:
         checkNullPair(plugin, row);
+        break;
+    case Arg::EditorRect:
+        checkEditorRect(plugin, row);
         break;
     case Arg::ChunkOut:
     case Arg::ChunkIn:
