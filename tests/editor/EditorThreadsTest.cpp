@@ -3,6 +3,7 @@
 #include "EditorTestSupport.h"
 
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <thread>
 #include <vector>

@@ -7,6 +7,8 @@
 #include "Surface.h"
 
 #include <algorithm>
+#include <map>
+#include <mutex>
 
 namespace VSTGUI
 {
@@ -30,6 +32,29 @@ Placement place(CDrawContext* context, const CRect& rect)
     context->getClipRect(placement.clip);
     placement.clip.offset(context->offset.h, context->offset.v);
     return placement;
+}
+
+/// Pixels of an image, built once; bitmaps of the same resource share them, read-only.
+std::shared_ptr<const soft::Surface> surfaceOf(const DecodedImage& decoded)
+{
+    auto surface = std::make_shared<soft::Surface>(decoded.width, decoded.height);
+    for (std::int32_t y = 0; y < decoded.height; ++y)
+        std::copy_n(decoded.pixels.data() + static_cast<std::size_t>(y) * decoded.width, decoded.width,
+                    surface->row(y));
+    return surface;
+}
+
+/// Resource bytes stay in place for the life of the module, so their address names the image. Every
+/// editor opened in the process then shares one copy of each image instead of decoding its own.
+std::shared_ptr<const soft::Surface> resourceSurface(const unsigned char* data, std::size_t size)
+{
+    static std::mutex guard;
+    static std::map<const unsigned char*, std::shared_ptr<const soft::Surface>> surfaces;
+    const std::lock_guard<std::mutex> lock(guard);
+    auto& surface = surfaces[data];
+    DecodedImage decoded;
+    if (!surface && decodeImage(data, size, decoded)) surface = surfaceOf(decoded);
+    return surface;
 }
 
 } // namespace
@@ -57,9 +82,7 @@ bool CBitmap::loadFromResource(std::int32_t resourceId)
     const int id = resourceId & 0xFFFF;
     qm07::ResourceBytes bytes = qm07::findResource(id, "PNG");
     if (!bytes.data) bytes = qm07::findResource(id, "BMP");
-    DecodedImage decoded;
-    return bytes.data && decodeResourceImage(bytes.data, bytes.size, decoded) &&
-           adopt(decoded, !isPng(bytes.data, bytes.size));
+    return bytes.data && adopt(resourceSurface(bytes.data, bytes.size), !isPng(bytes.data, bytes.size));
 }
 
 bool CBitmap::loadFromPath(const void*)
@@ -72,17 +95,15 @@ bool CBitmap::loadFromMemory(const unsigned char* data, std::size_t size)
 {
     dispose();
     DecodedImage decoded;
-    return decodeImage(data, size, decoded) && adopt(decoded, !isPng(data, size));
+    return decodeImage(data, size, decoded) && adopt(surfaceOf(decoded), !isPng(data, size));
 }
 
-bool CBitmap::adopt(const DecodedImage& decoded, bool opaque)
+bool CBitmap::adopt(std::shared_ptr<const soft::Surface> pixels, bool opaque)
 {
-    image = std::make_unique<soft::Surface>(decoded.width, decoded.height);
-    for (std::int32_t y = 0; y < decoded.height; ++y)
-        std::copy_n(decoded.pixels.data() + static_cast<std::size_t>(y) * decoded.width, decoded.width,
-                    image->row(y));
-    width = decoded.width;
-    height = decoded.height;
+    if (!pixels) return false;
+    image = std::move(pixels);
+    width = image->getWidth();
+    height = image->getHeight();
     noAlpha = opaque;
     return true;
 }

@@ -14,7 +14,6 @@ namespace VSTGUI
 {
 
 class CDrawContext;
-struct DecodedImage;
 
 namespace soft
 {
@@ -55,15 +54,15 @@ public:
     const soft::Surface* getSurface() const { return image.get(); }
 
 private:
-    /// Takes over decoded pixels; an opaque image is drawn with the colour key.
-    bool adopt(const DecodedImage& decoded, bool opaque);
+    /// Takes the pixels; an opaque image is drawn with the colour key.
+    bool adopt(std::shared_ptr<const soft::Surface> pixels, bool opaque);
 
     std::int32_t resourceID = 0;
     std::int32_t width = 0;
     std::int32_t height = 0;
     CColor transparentColor{255, 255, 255, 0};
     bool noAlpha = true;
-    std::unique_ptr<soft::Surface> image;
+    std::shared_ptr<const soft::Surface> image;
 };
 
 } // namespace VSTGUI

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 namespace
@@ -100,6 +101,8 @@ TEST_F(EditorWindow, TwoHundredOpensAndClosesWhileTheAudioThreadProcessesAndAuto
                 plugin->processFloat(inputs, outputs, 256);
                 plugin->setParameter(static_cast<int>(blocks % 10), static_cast<float>(blocks % 7) / 6.0f);
                 ++blocks;
+                // A host's audio thread waits for the next block; spinning would starve the UI.
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
             }
         });
     for (int cycle = 0; cycle < 200; ++cycle)
