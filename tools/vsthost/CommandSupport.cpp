@@ -26,24 +26,31 @@ std::unique_ptr<HostedPlugin> loadOrReport(const std::string& path)
     return plugin;
 }
 
+bool parseSetting(HostedPlugin& plugin, const std::string& setting, int& index, float& value)
+{
+    const auto equals = setting.find('=');
+    if (equals == std::string::npos) return false;
+    index = parameterIndex(plugin, setting.substr(0, equals));
+    const std::string text = setting.substr(equals + 1);
+    char* end = nullptr;
+    value = static_cast<float>(std::strtod(text.c_str(), &end));
+    return index >= 0 && !text.empty() && *end == '\0';
+}
+
 bool applySettings(HostedPlugin& plugin, const std::vector<std::string>& settings)
 {
     for (const auto& setting : settings)
     {
-        const auto equals = setting.find('=');
-        const int index =
-            equals == std::string::npos ? -1 : parameterIndex(plugin, setting.substr(0, equals));
-        char* end = nullptr;
-        const std::string text = equals == std::string::npos ? std::string() : setting.substr(equals + 1);
-        const double value = std::strtod(text.c_str(), &end);
-        if (index < 0 || text.empty() || *end != '\0')
+        int index = -1;
+        float value = 0.0f;
+        if (!parseSetting(plugin, setting, index, value))
         {
             std::fprintf(stderr,
                          "vsthost: cannot apply \"%s\": want NAME=VALUE with a known parameter name\n",
                          setting.c_str());
             return false;
         }
-        plugin.setParameter(index, static_cast<float>(value));
+        plugin.setParameter(index, value);
         const std::string label = plugin.parameterLabel(index);
         std::printf("Set %-10s %.6f  (display %s%s%s)\n", plugin.parameterName(index).c_str(),
                     plugin.parameter(index), plugin.parameterDisplay(index).c_str(), label.empty() ? "" : " ",

@@ -8,3 +8,4 @@ int runInfo(const std::vector<std::string>& args);
 int runRender(const std::vector<std::string>& args);
 int runBench(const std::vector<std::string>& args);
 int runCompare(const std::vector<std::string>& args);
+int runEdit(const std::vector<std::string>& args);

@@ -39,16 +39,18 @@ std::intptr_t answerCommon(std::int32_t opcode, std::int32_t index, void* ptr)
     case audioMasterGetAutomationState:
         return kAutomationOff;
     default:
-        // No window, no transport, no MIDI: unknown requests and capabilities are answered 0.
+        // No window resizing, no transport, no MIDI: unknown requests and capabilities are answered 0.
         return 0;
     }
 }
 } // namespace
 
-std::intptr_t HostedPlugin::answer(std::int32_t opcode, std::int32_t index, std::intptr_t, void* ptr, float)
+std::intptr_t HostedPlugin::answer(std::int32_t opcode, std::int32_t index, std::intptr_t, void* ptr,
+                                   float opt)
 {
     if (opcode >= 0 && static_cast<std::size_t>(opcode) < requests.size())
         requests[static_cast<std::size_t>(opcode)].fetch_add(1);
+    if (requestObserver) requestObserver(opcode, index, opt);
     switch (opcode)
     {
     case audioMasterGetSampleRate:

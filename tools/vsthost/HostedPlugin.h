@@ -7,6 +7,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -64,6 +65,11 @@ public:
     /// How many requests with this opcode the instance has made since it was created.
     int requestCount(std::int32_t opcode) const;
 
+    /// Sees every request of the instance, on the thread that makes it, so it must be safe on any thread.
+    using RequestObserver = std::function<void(std::int32_t opcode, std::int32_t index, float opt)>;
+    /// Set it while the instance makes no requests (before the editor opens and audio starts).
+    void observeRequests(RequestObserver observer) { requestObserver = std::move(observer); }
+
 private:
     HostedPlugin(std::unique_ptr<PluginLibrary> module, AEffect* effect);
     std::string readText(std::int32_t opcode, std::int32_t index);
@@ -75,6 +81,7 @@ private:
     int maxBlock = 1024;
     bool running = false;
     std::array<std::atomic<int>, 64> requests{};
+    RequestObserver requestObserver;
 };
 
 /// The callback handed to every plug-in's entry point.

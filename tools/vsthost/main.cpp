@@ -1,4 +1,4 @@
-// vsthost: loads a VST 2.4 effect, describes it, plays audio files through it and times it.
+// vsthost: loads a VST 2.4 effect, describes it, plays audio files through it, times it and opens its editor.
 #include "Commands.h"
 
 #include <cstdio>
@@ -12,12 +12,16 @@ const char kUsage[] =
     "  vsthost render PLUGIN IN OUT [--set NAME=VALUE ...] [--block N] [--double] [--rate HZ]\n"
     "  vsthost bench PLUGIN [--set NAME=VALUE ...] [--block N] [--rate HZ]\n"
     "  vsthost compare A B [--ulps N] [--rate HZ]\n"
+    "  vsthost edit PLUGIN [--seconds S] [--set NAME=VALUE ...] [--at S:NAME=VALUE ...]\n"
+    "               [--signal drums|tone|silence] [--block N] [--rate HZ]\n"
     "\n"
     "Files ending in .f32 are raw interleaved stereo float32, little-endian, without a header;\n"
     "--rate gives their sample rate (default 48000). The native build also reads what libsndfile\n"
     "reads and writes .wav, .aif(f) and .flac. --set takes a parameter name (or index) and a\n"
     "normalized value, e.g. --set \"Knee dB=0.5\". --block is the largest block per process call\n"
-    "(default 512). compare succeeds when every sample is within N float steps (default 2).\n";
+    "(default 512). compare succeeds when every sample is within N float steps (default 2).\n"
+    "edit opens the editor, idles it 30 times a second, plays the signal through the plug-in and\n"
+    "prints every edit the editor reports; --at sets a parameter from the audio thread at a time.\n";
 }
 
 int main(int argc, char** argv)
@@ -33,6 +37,7 @@ int main(int argc, char** argv)
     if (std::strcmp(command, "render") == 0) return runRender(args);
     if (std::strcmp(command, "bench") == 0) return runBench(args);
     if (std::strcmp(command, "compare") == 0) return runCompare(args);
+    if (std::strcmp(command, "edit") == 0) return runEdit(args);
     std::fputs(kUsage, stderr);
     return 2;
 }

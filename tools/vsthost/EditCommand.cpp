@@ -1,0 +1,238 @@
+// vsthost edit: opens a plug-in's editor in a window of our own, idles it, plays audio through the
+// plug-in meanwhile and prints every edit the editor reports to the host.
+#include "CommandLine.h"
+#include "CommandSupport.h"
+#include "Commands.h"
+#include "DemoSynth.h"
+#include "EditorWindow.h"
+#include "LivePlayback.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+using Clock = std::chrono::steady_clock;
+
+constexpr double kIdlePerSecond = 30.0;
+constexpr int kWindowX = 40;
+constexpr int kWindowY = 40;
+// The window's size until an editor that answers no rectangle before it opens tells its own.
+constexpr int kUnsizedWidth = 400;
+constexpr int kUnsizedHeight = 300;
+constexpr double kPi = 3.14159265358979323846;
+
+const char kUsage[] =
+    "usage: vsthost edit PLUGIN [--seconds S] [--set NAME=VALUE ...] [--at S:NAME=VALUE ...]\n"
+    "                    [--signal drums|tone|silence] [--block N] [--rate HZ]\n";
+
+std::atomic<bool> interrupted{false};
+
+void onInterrupt(int)
+{
+    interrupted.store(true);
+}
+
+struct IdleCost
+{
+    std::size_t passes = 0;
+    double seconds = 0.0;
+};
+
+/// The host's view of an edit: one flushed line per request, so a script can follow the editor live.
+void printEdit(std::int32_t opcode, std::int32_t index, float value)
+{
+    if (opcode == audioMasterAutomate)
+        std::printf("automate %d %.6f\n", index, static_cast<double>(value));
+    else if (opcode == audioMasterBeginEdit)
+        std::printf("begin %d\n", index);
+    else if (opcode == audioMasterEndEdit)
+        std::printf("end %d\n", index);
+    else
+        return;
+    std::fflush(stdout);
+}
+
+bool askEditorSize(HostedPlugin& plugin, int& width, int& height)
+{
+    ERect* rect = nullptr;
+    plugin.dispatch(effEditGetRect, 0, 0, &rect);
+    if (!rect || rect->right <= rect->left || rect->bottom <= rect->top) return false;
+    width = rect->right - rect->left;
+    height = rect->bottom - rect->top;
+    return true;
+}
+
+/// Loud signals sit at -1 dBFS peak, well above a compressor's usual thresholds, so its meter moves.
+bool makeSignal(const std::string& name, double rate, AudioClip& signal)
+{
+    signal = AudioClip{rate,
+                       {std::vector<float>(static_cast<std::size_t>(rate)),
+                        std::vector<float>(static_cast<std::size_t>(rate))}};
+    if (name == "drums")
+        signal = synthesizeDemo(rate, 4.0); // two bars, the loop's own length
+    else if (name == "tone")
+        for (auto& channel : signal.channels)
+            for (std::size_t i = 0; i < channel.size(); ++i)
+                // 440 whole periods in the one-second loop, so it repeats without a click.
+                channel[i] = static_cast<float>(std::pow(10.0, -1.0 / 20.0) *
+                                                std::sin(2.0 * kPi * 440.0 * static_cast<double>(i) / rate));
+    return name == "drums" || name == "tone" || name == "silence";
+}
+
+/// Reads SECONDS:NAME=VALUE settings for the audio thread; false (with a message) at the first bad one.
+bool parseSchedule(HostedPlugin& plugin, const std::vector<std::string>& texts,
+                   std::vector<ScheduledSetting>& schedule)
+{
+    for (const auto& text : texts)
+    {
+        ScheduledSetting setting;
+        const auto colon = text.find(':');
+        char* end = nullptr;
+        setting.seconds = colon == std::string::npos ? -1.0 : std::strtod(text.c_str(), &end);
+        if (colon == std::string::npos || end != text.c_str() + colon || !(setting.seconds >= 0.0) ||
+            !parseSetting(plugin, text.substr(colon + 1), setting.index, setting.value))
+        {
+            std::fprintf(stderr, "vsthost edit: cannot schedule \"%s\": want SECONDS:NAME=VALUE\n",
+                         text.c_str());
+            return false;
+        }
+        schedule.push_back(setting);
+    }
+    return true;
+}
+
+bool forwardKey(HostedPlugin& plugin, const VstKeyCode& key, bool pressed)
+{
+    const auto answer = plugin.dispatch(pressed ? effEditKeyDown : effEditKeyUp, key.character, key.virt,
+                                        nullptr, static_cast<float>(key.modifier));
+    std::printf("key %s character=%d virtual=%d modifiers=%d answer=%d\n", pressed ? "down" : "up",
+                key.character, key.virt, key.modifier, static_cast<int>(answer));
+    std::fflush(stdout);
+    return answer == 1;
+}
+
+/// Announces each host setting once the first idle pass after it is over, so that a script which waits
+/// for the line sees the editor as that pass left it.
+void reportHostSettings(const LivePlayback& playback, std::size_t appliedBeforeIdle, std::size_t& reported)
+{
+    for (; reported < appliedBeforeIdle; ++reported)
+    {
+        const ScheduledSetting& setting = playback.schedule()[reported];
+        std::printf("host set %d %.6f\n", setting.index, static_cast<double>(setting.value));
+        std::fflush(stdout);
+    }
+}
+
+IdleCost idleUntilDone(HostedPlugin& plugin, EditorWindow& window, const LivePlayback& playback,
+                       double seconds)
+{
+    const auto start = Clock::now();
+    const auto end =
+        start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    const auto period =
+        std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(1 / kIdlePerSecond));
+    auto nextIdle = start;
+    IdleCost cost;
+    std::size_t reported = 0;
+    const EditorKeyHandler onKey = [&plugin](const VstKeyCode& key, bool pressed)
+    { return forwardKey(plugin, key, pressed); };
+    for (auto now = start; !interrupted.load() && (seconds <= 0.0 || now < end); now = Clock::now())
+    {
+        if (now >= nextIdle)
+        {
+            const std::size_t applied = playback.settingsApplied();
+            const auto before = Clock::now();
+            plugin.dispatch(effEditIdle);
+            cost.seconds += std::chrono::duration<double>(Clock::now() - before).count();
+            ++cost.passes;
+            reportHostSettings(playback, applied, reported);
+            nextIdle = std::max(nextIdle + period, now);
+        }
+        const auto wake = seconds > 0.0 ? std::min(nextIdle, end) : nextIdle;
+        const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(wake - Clock::now()).count();
+        if (!window.handleEvents(static_cast<int>(std::max<long long>(wait, 0)), onKey)) break;
+    }
+    return cost;
+}
+
+void printIdleCost(const IdleCost& cost)
+{
+    const double mean = cost.passes ? cost.seconds / static_cast<double>(cost.passes) * 1e6 : 0.0;
+    std::printf("idle %zu passes, %.1f us mean per effEditIdle, %.3f%% of one core at %.0f per second\n",
+                cost.passes, mean, mean * kIdlePerSecond / 1e4, kIdlePerSecond);
+}
+
+int showEditor(HostedPlugin& plugin, AudioClip signal, std::vector<ScheduledSetting> schedule, double seconds)
+{
+    int width = kUnsizedWidth;
+    int height = kUnsizedHeight;
+    askEditorSize(plugin, width, height);
+    std::string error;
+    auto window = EditorWindow::open(plugin.effectName(), kWindowX, kWindowY, width, height, error);
+    if (!window)
+    {
+        std::fprintf(stderr, "vsthost edit: %s\n", error.c_str());
+        return 1;
+    }
+    if (plugin.dispatch(effEditOpen, 0, 0, window->nativeHandle()) == 0)
+    {
+        std::fprintf(stderr, "vsthost edit: the editor did not open\n");
+        return 1;
+    }
+    if (askEditorSize(plugin, width, height)) window->resizeClient(width, height);
+    window->handleEvents(0, nullptr);
+    int x = 0;
+    int y = 0;
+    window->clientOrigin(x, y);
+    std::printf("editor %dx%d at %d,%d\n", width, height, x, y);
+    std::fflush(stdout);
+
+    LivePlayback playback(plugin, std::move(signal), std::move(schedule));
+    const IdleCost cost = idleUntilDone(plugin, *window, playback, seconds);
+    // Closed while audio still runs, as a host closes an editor during playback.
+    plugin.dispatch(effEditClose);
+    playback.stop();
+    printIdleCost(cost);
+    return 0;
+}
+} // namespace
+
+int runEdit(const std::vector<std::string>& args)
+{
+    CommandLine line(args, {"--seconds", "--set", "--at", "--signal", "--block", "--rate"}, {});
+    const double seconds = line.number("--seconds", 0.0, 0.0, 1e6);
+    const int block = static_cast<int>(line.number("--block", kDefaultBlockSize, 1, 1 << 16));
+    const double rate = line.number("--rate", kDefaultRawRate, 1000, 1e6);
+    AudioClip signal;
+    const bool knownSignal = makeSignal(line.value("--signal", "drums"), rate, signal);
+    if (!line.ok() || line.positional().size() != 1 || !knownSignal)
+    {
+        std::fprintf(stderr, "vsthost edit: %s\n%s",
+                     !line.ok() ? line.error().c_str()
+                                : (knownSignal ? "wrong number of arguments" : "unknown --signal"),
+                     kUsage);
+        return 2;
+    }
+    auto plugin = loadOrReport(line.positional()[0]);
+    std::vector<ScheduledSetting> schedule;
+    if (!plugin || !applySettings(*plugin, line.values("--set")) ||
+        !parseSchedule(*plugin, line.values("--at"), schedule))
+        return 1;
+    if (!(plugin->effect().flags & effFlagsHasEditor))
+    {
+        std::fprintf(stderr, "vsthost edit: %s has no editor\n", plugin->effectName().c_str());
+        return 1;
+    }
+    std::signal(SIGINT, onInterrupt);
+    plugin->observeRequests(printEdit);
+    plugin->start(rate, block);
+    const int result = showEditor(*plugin, std::move(signal), std::move(schedule), seconds);
+    plugin->close();
+    return result;
+}
