@@ -13,13 +13,18 @@ else()
   find_package(GTest REQUIRED)
 endif()
 
-# qm07_add_gtest(NAME SOURCES... [LIBS libs...] [LABELS labels...])
-# One ctest entry per test program; under the Windows preset ctest runs it through Wine.
+# qm07_add_gtest(NAME SOURCES... [LIBS libs...] [LABELS labels...] [RUNNER command...])
+# One ctest entry per test program; under the Windows preset ctest runs it through Wine. A RUNNER (native
+# builds only) starts the program, for example on a display of its own.
 function(qm07_add_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS;RUNNER" ${ARGN})
   add_executable(${name} ${ARG_SOURCES} ${ARG_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE GTest::gtest_main ${ARG_LIBS})
   qm07_warnings(${name})
-  add_test(NAME ${name} COMMAND ${name})
+  if(ARG_RUNNER)
+    add_test(NAME ${name} COMMAND ${ARG_RUNNER} $<TARGET_FILE:${name}>)
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+  endif()
   set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
 endfunction()

@@ -7,7 +7,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   wine wine64
   xvfb xauth xdotool imagemagick
-  libstb-dev libgtest-dev libbenchmark-dev libsndfile1-dev libcairo2-dev
+  libstb-dev libgtest-dev libbenchmark-dev libsndfile1-dev libcairo2-dev libx11-dev
   python3-cairo python3-numpy python3-pil fonts-dejavu-core
   zam-plugins
 )

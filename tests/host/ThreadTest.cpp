@@ -1,7 +1,9 @@
 // Parameter and chunk writes from other threads while the audio thread processes.
+#include "LivePlayback.h"
 #include "PluginUnderTest.h"
 
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -85,4 +87,24 @@ TEST(HostThreads, ParameterAndChunkWritesWhileProcessing)
     EXPECT_EQ(audio.nonFinite.load(), 0);
     plugin->setChunk(chunkOf(kStateB));
     EXPECT_EQ(plugin->chunk(), chunkOf(kStateB));
+}
+
+TEST(HostThreads, LivePlaybackAppliesTheScheduleInTimeOrderFromItsAudioThread)
+{
+    auto plugin = loadPluginUnderTest();
+    ASSERT_TRUE(plugin);
+    plugin->start(48000.0, kBlock);
+    // Out of order on purpose: the later setting must win whatever order the host was given.
+    LivePlayback playback(*plugin, testSignal(48000.0, 0.5),
+                          {{0.02, 2, 0.25f}, {0.0, 2, 0.75f}, {0.0, 9, 0.5f}});
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (playback.settingsApplied() < 3 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    playback.stop();
+    playback.stop();
+    EXPECT_EQ(playback.settingsApplied(), 3u);
+    EXPECT_GE(playback.blocksPlayed(), 4u)
+        << "the last setting falls into the fourth block, which ends before stop";
+    EXPECT_EQ(plugin->parameter(2), 0.25f);
+    EXPECT_EQ(plugin->parameter(9), 0.5f);
 }
