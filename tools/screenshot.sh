@@ -19,7 +19,8 @@ cmake/wine-run.sh build/windows/tools/vsthost/vsthost.exe edit build/windows/QM0
 host=$!
 for _ in $(seq 150); do grep -q '^editor ' "$log" && break; sleep 0.2; done
 # Windows programs end their lines with CR LF.
-read -r size x y < <(tr -d '\r' <"$log" | sed -nE 's/^editor ([0-9]+x[0-9]+) at (-?[0-9]+),(-?[0-9]+)$/\1 \2 \3/p') || true
+read -r size x y < <(tr -d '\r' <"$log" |
+  sed -nE 's/^editor ([0-9]+x[0-9]+) at (-?[0-9]+),(-?[0-9]+)$/\1 \2 \3/p') || true
 [ -n "${size:-}" ] || { cat "$log"; echo "the editor did not open"; exit 1; }
 sleep 2 # the needle settles on the tone
 # The faceplate's fine brushed texture makes a lossless file four times larger than a JPEG that looks the

@@ -11,9 +11,10 @@ GOLDEN_DIR = pathlib.Path(__file__).resolve().parents[1] / "golden"
 METER = (570, 20, 750, 100)  # left, top, right, bottom: the needle, which follows the audio
 
 DEFAULTS = "editor-defaults"
+EDITED = "editor-edited"
 # Normalized values by parameter name; every parameter not named stays at its default.
 STATES = {
-    "editor-edited": {"Thresh": 1.0, "Ratio": 0.6, "SC Mode": 1.0, "Gain": 0.75},
+    EDITED: {"Thresh": 1.0, "Ratio": 0.6, "SC Mode": 1.0, "Gain": 0.75},
 }
 
 
