@@ -1,5 +1,5 @@
 // The internal API that a platform implementation must define for the frame and the editor base.
-// Each back end (vstgui/soft, vstgui/win32) implements every function here; the portable code calls
+// Each platform (vstgui/headless, vstgui/win32) implements every function here; the portable code calls
 // nothing else of the windowing system. All functions run on the user-interface thread.
 #pragma once
 
@@ -25,7 +25,7 @@ PlatformFrame* createPlatformFrame(CFrame& frame, void* parentWindow);
 /// Restores the default cursor, revokes a drop target, leaves OLE, frees the blend library, unlinks
 /// and destroys the window.
 void destroyPlatformFrame(PlatformFrame* platformFrame);
-/// The native child window (HWND on Win32, soft::Window* here), or null without one.
+/// The native child window (an HWND on Win32, a headless::Window* without a windowing system), or null.
 void* getWindow(const PlatformFrame& platformFrame);
 /// Registers the window as a drop target for `frame` (or revokes it); false without a window.
 bool setDropTarget(PlatformFrame& platformFrame, CFrame& frame, bool active);
@@ -44,6 +44,8 @@ bool getOuterPosition(const PlatformFrame& platformFrame, CPoint& position);
 /// The host window's rectangle, its top-left in its parent's client coordinates; false without a window.
 bool getHostRect(const PlatformFrame& platformFrame, CRect& rect);
 
+/// Logical buttons and modifiers at this instant (`kLButton` ... `kAlt`).
+std::int32_t getMouseButtons();
 /// The pointer's position in screen coordinates.
 CPoint getCursorScreenPosition();
 /// Screen position of a native window's top-left corner; (0, 0) for null.

@@ -2,8 +2,8 @@
 // software renderer with the editor the DLL opens. The share of one core at the host's usual 30 idle
 // passes a second is reported as a counter, from the thread's CPU time.
 #include "GainReductionFeed.h"
+#include "HeadlessPlatform.h"
 #include "PlatformFrame.h"
-#include "SoftPlatform.h"
 #include "TarvelCompressor.h"
 #include "TarvelCompressorGUI.h"
 
@@ -29,20 +29,20 @@ struct OpenEditor
         host.width = 800;
         host.height = 220;
         effect.dispatcher(effEditOpen, 0, 0, &host, 0.0f);
-        window = VSTGUI::soft::environment().windows.back();
+        window = VSTGUI::headless::environment().windows.back();
         repaintAll();
     }
     ~OpenEditor() { effect.dispatcher(effEditClose, 0, 0, nullptr, 0.0f); }
 
     void repaintAll()
     {
-        VSTGUI::soft::invalidateWindow(*window, VSTGUI::CRect(0, 0, window->width, window->height));
+        VSTGUI::headless::invalidateWindow(*window, VSTGUI::CRect(0, 0, window->width, window->height));
         VSTGUI::platform::dispatchPendingPaint();
     }
 
-    VSTGUI::soft::Window host;
+    VSTGUI::headless::Window host;
     TarvelCompressor effect{&silentHost, createCompressorEditor};
-    VSTGUI::soft::Window* window = nullptr;
+    VSTGUI::headless::Window* window = nullptr;
 };
 
 double threadCpuSeconds()

@@ -3,8 +3,9 @@
 
 #include "CBitmap.h"
 #include "COffscreenContext.h"
+#include "HeadlessPlatform.h"
 #include "PlatformFrame.h"
-#include "SoftPlatform.h"
+#include "RasterState.h"
 
 #include <benchmark/benchmark.h>
 
@@ -46,17 +47,17 @@ void fullFrameDraw(benchmark::State& state)
     for (auto _ : state)
     {
         frame->draw(backBuffer);
-        benchmark::DoNotOptimize(backBuffer->getSurface()->pixel(400, 110));
+        benchmark::DoNotOptimize(raster::surfaceOf(backBuffer)->pixel(400, 110));
     }
 }
 BENCHMARK(fullFrameDraw)->Unit(benchmark::kMicrosecond);
 
 void oneKnobIdlePass(benchmark::State& state)
 {
-    soft::Window host;
+    headless::Window host;
     std::unique_ptr<CFrame> frame = buildEditorSizedFrame(&host);
-    auto* window = static_cast<soft::Window*>(frame->getWindow());
-    soft::invalidateWindow(*window, CRect(0, 0, 800, 220));
+    auto* window = static_cast<headless::Window*>(frame->getWindow());
+    headless::invalidateWindow(*window, CRect(0, 0, 800, 220));
     platform::dispatchPendingPaint();
     auto* knob = static_cast<qm07test::StripView*>(frame->getView(0));
     std::int32_t frameIndex = 0;

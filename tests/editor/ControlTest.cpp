@@ -154,12 +154,12 @@ TEST_F(ControlTest, WheelAndArrowKeysStepByATenthAndAHundredthWithShift)
         {"left with Shift", 0.5f, 0.0f, VKEY_LEFT, true, 0.49f},
         {"left clamps", 0.05f, 0.0f, VKEY_LEFT, false, 0.0f},
     };
-    soft::environment().pointer = kRatioCentre;
+    headless::environment().pointer = kRatioCentre;
     for (const auto& step : steps)
     {
         effect->setParameter(kRatio, step.start);
         qm07test::ScriptedHost::instance().requests.clear();
-        soft::environment().buttons = step.shift ? kShift : 0;
+        headless::environment().buttons = step.shift ? kShift : 0;
         VstKeyCode key{0, step.key, static_cast<unsigned char>(step.shift ? MODIFIER_SHIFT : 0)};
         EXPECT_TRUE(step.wheel != 0.0f ? editor().onWheel(step.wheel) : editor().onKeyDown(key)) << step.name;
         EXPECT_NEAR(effect->getParameter(kRatio), step.expected, 1e-6f) << step.name;
@@ -242,8 +242,9 @@ TEST(AnimKnobFrames, ValueChoosesTheFrameOfTheStrip)
         knob.draw(&drawn);
         COffscreenContext expected(nullptr, 80, 80);
         strip->draw(&expected, CRect(0, 0, 80, 80), CPoint(0, c.frame * 80));
-        soft::Surface difference(80, 80);
-        EXPECT_EQ(0, qm07test::countDifferences(*drawn.getSurface(), *expected.getSurface(), difference))
+        raster::Surface difference(80, 80);
+        EXPECT_EQ(0, qm07test::countDifferences(*raster::surfaceOf(&drawn), *raster::surfaceOf(&expected),
+                                                difference))
             << c.value << (c.inverted ? " inverted" : "");
         EXPECT_FALSE(knob.isDirty());
     }

@@ -1,4 +1,4 @@
-// The whole editor drawn on the headless back end against golden images: at its defaults, and with every
+// The whole editor drawn on the headless platform against golden images: at its defaults, and with every
 // control moved and the needle at 10 dB, redrawn by idle passes.
 #include "EditorTestSupport.h"
 #include "GainReductionFeed.h"
@@ -11,7 +11,7 @@ namespace
 class EditorRender : public qm07test::EditorTest
 {
 protected:
-    const soft::Surface& window() { return *static_cast<soft::Window*>(frame().getWindow())->surface; }
+    const raster::Surface& window() { return *static_cast<headless::Window*>(frame().getWindow())->surface; }
     void expectGolden(const std::string& name)
     {
         qm07test::expectMatchesGolden(window(), name, QM07_GOLDEN_DIR, QM07_RENDER_OUT_DIR);

@@ -82,7 +82,7 @@ TEST_F(EditorWiring, ClosedEditorForgetsItsTreeAndShowsChangesAtTheNextOpen)
     editor().close();
     EXPECT_EQ(editor().getFrame(), nullptr);
     EXPECT_FALSE(editor().isOpen());
-    EXPECT_TRUE(soft::environment().windows.empty());
+    EXPECT_TRUE(headless::environment().windows.empty());
     EXPECT_FALSE(effect->gainReductionFeed().isActive());
     effect->setParameter(kAttack, 0.9f);
     editor().idle();
@@ -107,14 +107,14 @@ TEST_F(EditorWiring, OpenWithoutAWindowFailsAndLeavesTheEditorUsable)
 TEST_F(EditorWiring, ASecondOpenReplacesTheFirstTree)
 {
     openAndPaint();
-    EXPECT_EQ(soft::environment().windows.size(), 1u);
+    EXPECT_EQ(headless::environment().windows.size(), 1u);
 }
 
 TEST_F(EditorWiring, DestroyingTheEffectWithItsEditorOpenLeavesNothingBehind)
 {
     effect.reset();
-    EXPECT_TRUE(soft::environment().windows.empty());
-    EXPECT_EQ(soft::environment().oleDepth, 0);
+    EXPECT_TRUE(headless::environment().windows.empty());
+    EXPECT_EQ(headless::environment().oleDepth, 0);
 }
 
 TEST(EditorSize, KnownBeforeTheFirstOpen)

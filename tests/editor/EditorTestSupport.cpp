@@ -12,9 +12,9 @@ namespace qm07test
 
 void EditorTest::SetUp()
 {
-    SoftToolkitTest::SetUp();
+    HeadlessToolkitTest::SetUp();
     ScriptedHost::instance() = ScriptedHost();
-    soft::environment().ticks = 1000;
+    headless::environment().ticks = 1000;
     host.width = 800;
     host.height = 220;
     effect = std::make_unique<TarvelCompressor>(&ScriptedHost::callback, createCompressorEditor);
@@ -30,8 +30,8 @@ void EditorTest::TearDown()
 void EditorTest::openAndPaint()
 {
     ASSERT_TRUE(editor().open(&host));
-    auto* window = static_cast<soft::Window*>(frame().getWindow());
-    soft::invalidateWindow(*window, CRect(0, 0, 800, 220));
+    auto* window = static_cast<headless::Window*>(frame().getWindow());
+    headless::invalidateWindow(*window, CRect(0, 0, 800, 220));
     platform::dispatchPendingPaint();
     ScriptedHost::instance().requests.clear();
 }
@@ -50,7 +50,7 @@ CControl* EditorTest::control(std::int32_t tag)
 
 void EditorTest::gesture(CPoint at, std::int32_t buttons, const std::vector<PointerStep>& path)
 {
-    soft::Environment& input = soft::environment();
+    headless::Environment& input = headless::environment();
     input.pointer = at;
     input.buttons = buttons;
     // Each step is held for two polls: a loop reads the buttons before it reads the pointer.

@@ -24,7 +24,7 @@ struct PointerStep
 
 /// A fresh compressor at 48 kHz with its editor open and painted in an 800 × 220 host window whose
 /// client area sits at the screen's origin, so screen and editor coordinates agree.
-class EditorTest : public SoftToolkitTest
+class EditorTest : public HeadlessToolkitTest
 {
 protected:
     void SetUp() override;
@@ -44,7 +44,7 @@ protected:
     /// Opcodes of the edit brackets and automation the host received, in order.
     std::vector<std::int32_t> editRequests() const;
 
-    VSTGUI::soft::Window host;
+    VSTGUI::headless::Window host;
     std::unique_ptr<TarvelCompressor> effect;
 };
 

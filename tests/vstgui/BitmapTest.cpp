@@ -15,7 +15,7 @@ using qm07test::rgb;
 namespace
 {
 
-class BitmapTest : public qm07test::SoftToolkitTest
+class BitmapTest : public qm07test::HeadlessToolkitTest
 {
 protected:
     BitmapTest() : surface(8, 8, rgb(0, 0, 255)), context(new CDrawContext(nullptr, &surface, nullptr)) {}
@@ -29,7 +29,7 @@ protected:
         return bitmap;
     }
 
-    soft::Surface surface;
+    raster::Surface surface;
     CDrawContext* context;
 };
 

@@ -11,7 +11,7 @@ using qm07test::rgb;
 namespace
 {
 
-class DrawContextTest : public qm07test::SoftToolkitTest
+class DrawContextTest : public qm07test::HeadlessToolkitTest
 {
 protected:
     DrawContextTest() : surface(20, 20, rgb(0, 0, 0)), context(new CDrawContext(nullptr, &surface, nullptr))
@@ -29,7 +29,7 @@ protected:
         return found;
     }
 
-    soft::Surface surface;
+    raster::Surface surface;
     CDrawContext* context;
 };
 
@@ -90,24 +90,24 @@ TEST_F(DrawContextTest, DrawingStaysInsideTheClipRectangle)
 
 TEST_F(DrawContextTest, UnchangedStateCreatesNoNewObjects)
 {
-    const soft::ObjectCounts start = context->getCreatedObjects();
+    const raster::ObjectCounts start = context->getDevice().made;
     context->setFrameColor(CColor{1, 2, 3, 255});
     context->setFrameColor(CColor{1, 2, 3, 255});
-    EXPECT_EQ(start.pens + 1, context->getCreatedObjects().pens);
+    EXPECT_EQ(start.pens + 1, context->getDevice().made.pens);
     context->setFrameColor(CColor{1, 2, 3, 0});
-    EXPECT_EQ(start.pens + 2, context->getCreatedObjects().pens) << "alpha takes part in the comparison";
+    EXPECT_EQ(start.pens + 2, context->getDevice().made.pens) << "alpha takes part in the comparison";
     context->setLineWidth(1);
     context->setLineStyle(kLineSolid);
-    EXPECT_EQ(start.pens + 2, context->getCreatedObjects().pens);
+    EXPECT_EQ(start.pens + 2, context->getDevice().made.pens);
 
     context->setFillColor(kBlackCColor);
-    EXPECT_EQ(start.brushes, context->getCreatedObjects().brushes) << "black is the default fill";
+    EXPECT_EQ(start.brushes, context->getDevice().made.brushes) << "black is the default fill";
     context->setFillColor(kWhiteCColor);
     context->setFillColor(kWhiteCColor);
-    EXPECT_EQ(start.brushes + 1, context->getCreatedObjects().brushes);
+    EXPECT_EQ(start.brushes + 1, context->getDevice().made.brushes);
 
     context->setFont(kSystemFont);
-    EXPECT_EQ(start.fonts, context->getCreatedObjects().fonts);
+    EXPECT_EQ(start.fonts, context->getDevice().made.fonts);
 }
 
 TEST_F(DrawContextTest, FreshContextHasTheDocumentedDefaults)
@@ -122,32 +122,38 @@ TEST_F(DrawContextTest, FreshContextHasTheDocumentedDefaults)
     EXPECT_EQ(CRect(0, 0, 1000, 1000), context->getClipRect(clip)) << "no frame: the default clip";
 }
 
-TEST_F(DrawContextTest, FontIdsAboveSevenSelectTheBoldSystemFont)
+TEST_F(DrawContextTest, FontIdsSelectTheirStandardSizeAndTheSystemFontIsAlwaysBold)
 {
-    context->setFont(9, 40, 0);
-    EXPECT_EQ(kSystemFont, context->getFont());
-    EXPECT_EQ(12, context->getFontSize()) << "the size argument is not used";
-    EXPECT_EQ(700, context->getFontDescription().weight) << "font 0 is bold even with style 0";
-    EXPECT_EQ(-12, context->getFontDescription().height);
-
-    context->setFont(kSymbolFont, 0, kItalicFace | kUnderlineFace);
-    EXPECT_EQ(400, context->getFontDescription().weight);
-    EXPECT_TRUE(context->getFontDescription().italic);
-    EXPECT_TRUE(context->getFontDescription().underline);
-    EXPECT_STREQ("Symbol", context->getFontDescription().face);
-    context->setFont(kNormalFontBig, 0, kBoldFace);
-    EXPECT_EQ(700, context->getFontDescription().weight);
-    EXPECT_EQ(14, context->getFontSize());
+    struct Case
+    {
+        std::int32_t id, size, style;
+        std::int32_t font, fontSize, weight;
+    };
+    const Case cases[] = {
+        {9, 40, 0, kSystemFont, 12, 700}, // outside the table, and the size argument is not used
+        {-1, 0, 0, kSystemFont, 12, 700},
+        {kSymbolFont, 0, kItalicFace | kUnderlineFace, kSymbolFont, 13, 400},
+        {kNormalFontBig, 0, kBoldFace, kNormalFontBig, 14, 700},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.id);
+        context->setFont(c.id, c.size, c.style);
+        EXPECT_EQ(c.font, context->getFont());
+        EXPECT_EQ(c.fontSize, context->getFontSize());
+        EXPECT_EQ(c.style, context->getFontStyle());
+        EXPECT_EQ(c.weight, fontWeight(context->getFont(), context->getFontStyle()));
+    }
 }
 
 TEST_F(DrawContextTest, WindowContextTakesTheWindowPixelsAndGivesThemBack)
 {
-    soft::Window window;
+    headless::Window window;
     window.screenOrigin = CPoint(30, 40);
-    window.surface = std::make_unique<soft::Surface>(10, 10);
+    window.surface = std::make_unique<raster::Surface>(10, 10);
     auto* onWindow = new CDrawContext(nullptr, nullptr, &window);
     EXPECT_EQ(1, window.contextsOut);
-    EXPECT_EQ(window.surface.get(), onWindow->getSurface());
+    EXPECT_EQ(window.surface.get(), raster::surfaceOf(onWindow));
     EXPECT_EQ(CPoint(30, 40), onWindow->offsetScreen);
     onWindow->forget();
     EXPECT_EQ(0, window.contextsOut);
@@ -159,14 +165,14 @@ TEST_F(DrawContextTest, WindowContextTakesTheWindowPixelsAndGivesThemBack)
 
 TEST_F(DrawContextTest, MouseButtonsComeFromTheInputState)
 {
-    soft::environment().buttons = kRButton | kControl;
+    headless::environment().buttons = kRButton | kControl;
     EXPECT_EQ(kRButton | kControl, context->getMouseButtons());
 }
 
 TEST_F(DrawContextTest, OffscreenStartsInItsBackgroundAndCopiesBothWays)
 {
     auto* buffer = new COffscreenContext(nullptr, 6, 4, CColor{9, 8, 7, 255});
-    const soft::Surface& pixels = *buffer->getSurface();
+    const raster::Surface& pixels = *raster::surfaceOf(buffer);
     for (std::int32_t y = 0; y < 4; ++y)
         for (std::int32_t x = 0; x < 6; ++x)
             ASSERT_EQ(rgb(9, 8, 7), pixels.pixel(x, y)) << "fill and outline cover every pixel";

@@ -11,14 +11,14 @@ using qm07test::TestEditor;
 namespace
 {
 
-class EditorBaseTest : public qm07test::SoftToolkitTest
+class EditorBaseTest : public qm07test::HeadlessToolkitTest
 {
 protected:
     void SetUp() override
     {
-        SoftToolkitTest::SetUp();
+        HeadlessToolkitTest::SetUp();
         ScriptedHost::instance() = ScriptedHost();
-        soft::environment().ticks = 1000;
+        headless::environment().ticks = 1000;
         host.screenOrigin = CPoint(100, 100);
         effect = std::make_unique<qm07test::TestEffect>();
         editor = new TestEditor(effect.get());
@@ -33,13 +33,13 @@ protected:
     void openAndPaint()
     {
         ASSERT_TRUE(editor->open(&host));
-        auto* window = static_cast<soft::Window*>(editor->getFrame()->getWindow());
-        soft::invalidateWindow(*window, CRect(0, 0, 200, 100));
+        auto* window = static_cast<headless::Window*>(editor->getFrame()->getWindow());
+        headless::invalidateWindow(*window, CRect(0, 0, 200, 100));
         platform::dispatchPendingPaint();
         view->draws = 0;
     }
 
-    soft::Window host;
+    headless::Window host;
     Log log;
     std::unique_ptr<qm07test::TestEffect> effect; // owns the editor
     TestEditor* editor = nullptr;
@@ -56,9 +56,9 @@ TEST_F(EditorBaseTest, AttachesItselfAndReportsItsRectangle)
     EXPECT_EQ(0, rect->top);
     EXPECT_EQ(100, rect->bottom);
     EXPECT_EQ(200, rect->right);
-    EXPECT_EQ(1, soft::environment().oleDepth);
+    EXPECT_EQ(1, headless::environment().oleDepth);
     effect.reset();
-    EXPECT_EQ(0, soft::environment().oleDepth) << "destruction leaves OLE once";
+    EXPECT_EQ(0, headless::environment().oleDepth) << "destruction leaves OLE once";
 }
 
 TEST_F(EditorBaseTest, DestroyingAnOpenEditorDestroysItsFrameAndWindow)
@@ -67,11 +67,11 @@ TEST_F(EditorBaseTest, DestroyingAnOpenEditorDestroysItsFrameAndWindow)
     editor->populate = [&viewDestroyed](CFrame& frame)
     { frame.addView(new ProbeView(CRect(0, 0, 5, 5), "view", nullptr, &viewDestroyed)); };
     editor->open(&host);
-    ASSERT_EQ(1u, soft::environment().windows.size());
+    ASSERT_EQ(1u, headless::environment().windows.size());
     effect.reset();
     EXPECT_TRUE(viewDestroyed);
-    EXPECT_TRUE(soft::environment().windows.empty());
-    EXPECT_EQ(0, soft::environment().oleDepth);
+    EXPECT_TRUE(headless::environment().windows.empty());
+    EXPECT_EQ(0, headless::environment().oleDepth);
 }
 
 TEST_F(EditorBaseTest, ClosedEditorAnswersNothing)
@@ -103,10 +103,10 @@ TEST_F(EditorBaseTest, KeyIsUsedOnlyWhenTheFrameAnswersOne)
 TEST_F(EditorBaseTest, WheelReachesTheViewUnderTheCursor)
 {
     openAndPaint();
-    soft::environment().pointer = CPoint(100 + 30, 100 + 40);
+    headless::environment().pointer = CPoint(100 + 30, 100 + 40);
     EXPECT_TRUE(editor->onWheel(1.0f));
     EXPECT_EQ(CPoint(30, 40), view->lastWhere);
-    soft::environment().pointer = CPoint(100 + 150, 100 + 40);
+    headless::environment().pointer = CPoint(100 + 150, 100 + 40);
     EXPECT_FALSE(editor->onWheel(1.0f));
     EXPECT_EQ(0, host.contextsOut);
 }
@@ -136,7 +136,7 @@ TEST_F(EditorBaseTest, IdleRedrawsDirtyViewsOfAnOpenEditor)
 TEST_F(EditorBaseTest, IdlePacingRunsAPassAboutEveryFiftyMilliseconds)
 {
     openAndPaint();
-    soft::Environment& env = soft::environment();
+    headless::Environment& env = headless::environment();
     auto passes = [] { return ScriptedHost::instance().count(audioMasterIdle); };
 
     editor->doIdleStuff();
@@ -170,7 +170,7 @@ TEST_F(EditorBaseTest, LoopingCallerGetsAPassAboutEveryFiftyMilliseconds)
     openAndPaint();
     for (int i = 0; i < 1000; ++i)
         editor->doIdleStuff(); // each call without a pass advances the test clock by its 4 ms sleep
-    const std::uint32_t elapsed = soft::environment().ticks - 1000;
+    const std::uint32_t elapsed = headless::environment().ticks - 1000;
     const int passes = ScriptedHost::instance().count(audioMasterIdle);
     EXPECT_NEAR(50.0, static_cast<double>(elapsed) / passes, 4.0);
 }
@@ -178,11 +178,11 @@ TEST_F(EditorBaseTest, LoopingCallerGetsAPassAboutEveryFiftyMilliseconds)
 TEST_F(EditorBaseTest, PacingDispatchesAPendingPaint)
 {
     openAndPaint();
-    auto* window = static_cast<soft::Window*>(editor->getFrame()->getWindow());
-    soft::invalidateWindow(*window, CRect(0, 0, 20, 20));
-    const std::uint32_t before = soft::environment().paintsDispatched;
+    auto* window = static_cast<headless::Window*>(editor->getFrame()->getWindow());
+    headless::invalidateWindow(*window, CRect(0, 0, 20, 20));
+    const std::uint32_t before = headless::environment().paintsDispatched;
     editor->doIdleStuff();
-    EXPECT_EQ(before + 1, soft::environment().paintsDispatched);
+    EXPECT_EQ(before + 1, headless::environment().paintsDispatched);
     EXPECT_FALSE(window->paintPending);
 }
 

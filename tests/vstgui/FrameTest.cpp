@@ -14,12 +14,12 @@ using qm07test::ScriptedHost;
 namespace
 {
 
-class FrameTest : public qm07test::SoftToolkitTest
+class FrameTest : public qm07test::HeadlessToolkitTest
 {
 protected:
     void SetUp() override
     {
-        SoftToolkitTest::SetUp();
+        HeadlessToolkitTest::SetUp();
         ScriptedHost::instance() = ScriptedHost();
         host.screenOrigin = CPoint(400, 300);
         host.width = 800;
@@ -39,15 +39,15 @@ protected:
         return view;
     }
 
-    soft::Window* window() const { return static_cast<soft::Window*>(frame->getWindow()); }
+    headless::Window* window() const { return static_cast<headless::Window*>(frame->getWindow()); }
 
     void paintAll()
     {
-        soft::invalidateWindow(*window(), CRect(0, 0, window()->width, window()->height));
+        headless::invalidateWindow(*window(), CRect(0, 0, window()->width, window()->height));
         platform::dispatchPendingPaint();
     }
 
-    soft::Window host;
+    headless::Window host;
     Log log;
     std::unique_ptr<CFrame> frame;
 };
@@ -78,7 +78,7 @@ TEST_F(FrameTest, IdlePassRedrawsOnlyTheDirtyControlAndWhatOverlapsIt)
     ProbeView* far = add(CRect(500, 70, 580, 150), "far");
     paintAll();
     COffscreenContext* backBuffer = frame->getBackBuffer();
-    soft::Surface& pixels = *backBuffer->getSurface();
+    raster::Surface& pixels = *raster::surfaceOf(backBuffer);
     pixels.setPixel(99, 100, qm07test::rgb(1, 2, 3)); // just left of the knob
     pixels.setPixel(300, 200, qm07test::rgb(1, 2, 3));
     log.clear();
@@ -126,7 +126,7 @@ TEST_F(FrameTest, IdlePassRedrawsANestedViewAtItsPlace)
     view->setDirty(true);
     frame->idle();
     EXPECT_EQ(CRect(5, 5, 20, 20), view->lastDrawClip) << "clipped to itself, in its parent's coordinates";
-    const soft::Surface& pixels = *window()->surface;
+    const raster::Surface& pixels = *window()->surface;
     EXPECT_EQ(qm07test::rgb(0, 255, 0), pixels.pixel(10 + 100 + 5, 20 + 50 + 5));
     EXPECT_EQ(qm07test::rgb(0, 255, 0), pixels.pixel(10 + 100 + 19, 20 + 50 + 19));
     EXPECT_EQ(qm07test::rgb(30, 30, 30), pixels.pixel(10 + 100 + 4, 20 + 50 + 5));
@@ -169,7 +169,7 @@ TEST_F(FrameTest, UpdateWithoutAContextDrawsStraightIntoTheWindow)
     view->update(nullptr);
     EXPECT_FALSE(view->isDirty());
     EXPECT_EQ(qm07test::rgb(0, 0, 255), window()->surface->pixel(20, 20));
-    EXPECT_EQ(qm07test::rgb(200, 100, 50), frame->getBackBuffer()->getSurface()->pixel(20, 20))
+    EXPECT_EQ(qm07test::rgb(200, 100, 50), raster::surfaceOf(frame->getBackBuffer())->pixel(20, 20))
         << "the back buffer is bypassed";
     EXPECT_EQ(0, window()->contextsOut);
 }
@@ -218,7 +218,7 @@ TEST_F(FrameTest, EveryPressClearsTheFocusEvenWhenNothingIsHit)
     EXPECT_EQ(nullptr, frame->getFocusView());
     EXPECT_EQ(Log({"view:looseFocus"}), log);
 
-    soft::environment().buttons = kLButton | kAlt;
+    headless::environment().buttons = kLButton | kAlt;
     CDrawContext* context = frame->createDrawContext();
     frame->mouse(context, CPoint(50, 50), -1);
     context->forget();
@@ -344,7 +344,7 @@ TEST_F(FrameTest, WheelGoesToTheViewUnderThePointerEnabledOrNot)
 TEST_F(FrameTest, PointerLocationIsRelativeToTheWindow)
 {
     openFrame();
-    soft::environment().pointer = CPoint(430, 320);
+    headless::environment().pointer = CPoint(430, 320);
     CPoint where;
     EXPECT_TRUE(frame->getCurrentLocation(where));
     EXPECT_EQ(CPoint(30, 20), where);
@@ -424,9 +424,9 @@ TEST_F(FrameTest, WindowIsADropTargetAndTheCursorFallsBackToTheDefault)
     EXPECT_TRUE(frame->isDropActive());
     EXPECT_TRUE(window()->dropTarget);
     frame->setCursor(kCursorHand);
-    EXPECT_EQ(kCursorHand, soft::environment().cursor);
+    EXPECT_EQ(kCursorHand, headless::environment().cursor);
     frame->setCursor(kCursorCopy);
-    EXPECT_EQ(kCursorDefault, soft::environment().cursor);
+    EXPECT_EQ(kCursorDefault, headless::environment().cursor);
 
     CFrame windowless(CRect(0, 0, 10, 10), nullptr, nullptr);
     EXPECT_EQ(nullptr, windowless.getWindow());
@@ -473,11 +473,11 @@ TEST_F(FrameTest, ChildrenRemovedByTheFrameDestructionMayStillCallTheFrame)
 TEST_F(FrameTest, FrameDestructionBalancesOleAndUnlinksTheWindow)
 {
     openFrame();
-    EXPECT_EQ(1, soft::environment().oleDepth);
-    EXPECT_EQ(1u, soft::environment().windows.size());
+    EXPECT_EQ(1, headless::environment().oleDepth);
+    EXPECT_EQ(1u, headless::environment().windows.size());
     frame.reset();
-    EXPECT_EQ(0, soft::environment().oleDepth);
-    EXPECT_TRUE(soft::environment().windows.empty());
+    EXPECT_EQ(0, headless::environment().oleDepth);
+    EXPECT_TRUE(headless::environment().windows.empty());
 }
 
 } // namespace

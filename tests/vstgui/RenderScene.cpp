@@ -1,4 +1,4 @@
-// Scene construction shared by the software render test and the Win32 window comparison.
+// Scene construction shared by the software renderer's render test and the Win32 window comparison.
 #include "RenderScene.h"
 
 #include "CBitmap.h"

@@ -1,4 +1,4 @@
-// Render tests: the scene drawn by the software back end against golden images, full and partial redraws.
+// Render tests: the scene drawn by the software renderer against golden images, full and partial redraws.
 #include "RenderScene.h"
 #include "ToolkitTestSupport.h"
 
@@ -12,25 +12,25 @@ using namespace VSTGUI;
 namespace
 {
 
-void expectMatchesGolden(const soft::Surface& actual, const std::string& name)
+void expectMatchesGolden(const raster::Surface& actual, const std::string& name)
 {
     qm07test::expectMatchesGolden(actual, name, QM07_GOLDEN_DIR, QM07_RENDER_OUT_DIR);
 }
 
-class RenderTest : public qm07test::SoftToolkitTest
+class RenderTest : public qm07test::HeadlessToolkitTest
 {
 protected:
     void SetUp() override
     {
-        SoftToolkitTest::SetUp();
+        HeadlessToolkitTest::SetUp();
         frame.reset(qm07test::buildRenderScene(nullptr));
     }
 
-    const soft::Surface& drawWhole()
+    const raster::Surface& drawWhole()
     {
         COffscreenContext* buffer = frame->getBackBuffer();
         frame->draw(buffer);
-        return *buffer->getSurface();
+        return *raster::surfaceOf(buffer);
     }
 
     std::unique_ptr<CFrame> frame;
@@ -49,22 +49,22 @@ TEST_F(RenderTest, SceneWithATurnedKnobMatchesItsGolden)
 
 TEST_F(RenderTest, IdleRedrawOfOneKnobGivesTheSamePixelsAsAFullDraw)
 {
-    soft::Window host;
+    headless::Window host;
     frame.reset(qm07test::buildRenderScene(&host));
-    auto* window = static_cast<soft::Window*>(frame->getWindow());
-    soft::invalidateWindow(*window, qm07test::kRenderSceneSize);
+    auto* window = static_cast<headless::Window*>(frame->getWindow());
+    headless::invalidateWindow(*window, qm07test::kRenderSceneSize);
     platform::dispatchPendingPaint();
 
     qm07test::turnFirstKnob(*frame, 60);
     frame->idle();
-    const soft::Surface partial = *window->surface;
+    const raster::Surface partial = *window->surface;
 
     std::unique_ptr<CFrame> fresh(qm07test::buildRenderScene(nullptr));
     qm07test::turnFirstKnob(*fresh, 60);
     COffscreenContext* buffer = fresh->getBackBuffer();
     fresh->draw(buffer);
-    soft::Surface difference(partial.getWidth(), partial.getHeight());
-    EXPECT_EQ(0, qm07test::countDifferences(partial, *buffer->getSurface(), difference));
+    raster::Surface difference(partial.getWidth(), partial.getHeight());
+    EXPECT_EQ(0, qm07test::countDifferences(partial, *raster::surfaceOf(buffer), difference));
 }
 
 } // namespace

@@ -110,7 +110,7 @@ std::vector<unsigned char> encodePng(int width, int height, int channels,
     return bytes;
 }
 
-bool writeSurfacePng(const std::string& path, const soft::Surface& surface)
+bool writeSurfacePng(const std::string& path, const raster::Surface& surface)
 {
     std::vector<std::uint8_t> rgba;
     rgba.reserve(static_cast<std::size_t>(surface.getWidth()) * surface.getHeight() * 4);
@@ -134,21 +134,21 @@ bool writeSurfacePng(const std::string& path, const soft::Surface& surface)
     return !bytes.empty() && file.good();
 }
 
-soft::Surface readSurfacePng(const std::string& path)
+raster::Surface readSurfacePng(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
     const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file),
                                            std::istreambuf_iterator<char>()};
     DecodedImage image;
-    if (!decodeImage(bytes.data(), bytes.size(), image)) return soft::Surface(0, 0);
-    soft::Surface surface(image.width, image.height);
+    if (!decodeImage(bytes.data(), bytes.size(), image)) return raster::Surface(0, 0);
+    raster::Surface surface(image.width, image.height);
     for (std::int32_t y = 0; y < image.height; ++y)
         for (std::int32_t x = 0; x < image.width; ++x)
             surface.setPixel(x, y, image.pixels[static_cast<std::size_t>(y) * image.width + x]);
     return surface;
 }
 
-std::int32_t countDifferences(const soft::Surface& a, const soft::Surface& b, soft::Surface& difference)
+std::int32_t countDifferences(const raster::Surface& a, const raster::Surface& b, raster::Surface& difference)
 {
     std::int32_t count = 0;
     for (std::int32_t y = 0; y < a.getHeight(); ++y)
@@ -162,7 +162,7 @@ std::int32_t countDifferences(const soft::Surface& a, const soft::Surface& b, so
     return count;
 }
 
-void expectMatchesGolden(const soft::Surface& actual, const std::string& name, const std::string& goldenDir,
+void expectMatchesGolden(const raster::Surface& actual, const std::string& name, const std::string& goldenDir,
                          const std::string& outDir)
 {
     const std::string golden = goldenDir + "/" + name + ".png";
@@ -172,10 +172,10 @@ void expectMatchesGolden(const soft::Surface& actual, const std::string& name, c
         ASSERT_TRUE(writeSurfacePng(golden, actual)) << golden;
         GTEST_SKIP() << "golden rewritten: " << golden;
     }
-    const soft::Surface expected = readSurfacePng(golden);
+    const raster::Surface expected = readSurfacePng(golden);
     ASSERT_EQ(actual.getWidth(), expected.getWidth()) << "missing or resized golden " << golden;
     ASSERT_EQ(actual.getHeight(), expected.getHeight());
-    soft::Surface difference(actual.getWidth(), actual.getHeight());
+    raster::Surface difference(actual.getWidth(), actual.getHeight());
     const std::int32_t differing = countDifferences(actual, expected, difference);
     if (differing == 0) return;
     const std::string out = outDir + "/" + name;

@@ -1,10 +1,11 @@
-// Views that record what reaches them, PNG encoding for test images, and a clean software environment.
+// Views that record what reaches them, PNG encoding for test images, and a fresh headless platform.
 #pragma once
 
 #include "CDrawContext.h"
 #include "CView.h"
+#include "HeadlessPlatform.h"
 #include "PlatformFrame.h"
-#include "SoftPlatform.h"
+#include "RasterState.h"
 
 #include <gtest/gtest.h>
 
@@ -60,28 +61,28 @@ private:
 std::vector<unsigned char> encodePng(int width, int height, int channels,
                                      const std::vector<std::uint8_t>& pixels);
 /// Writes a surface as an RGBA PNG file, un-premultiplying it.
-bool writeSurfacePng(const std::string& path, const VSTGUI::soft::Surface& surface);
+bool writeSurfacePng(const std::string& path, const VSTGUI::raster::Surface& surface);
 /// Reads a PNG file as premultiplied pixels; empty surface when it cannot be read.
-VSTGUI::soft::Surface readSurfacePng(const std::string& path);
+VSTGUI::raster::Surface readSurfacePng(const std::string& path);
 
 /// Pixels that differ between two surfaces of the same size; the difference image marks them red.
-std::int32_t countDifferences(const VSTGUI::soft::Surface& a, const VSTGUI::soft::Surface& b,
-                              VSTGUI::soft::Surface& difference);
+std::int32_t countDifferences(const VSTGUI::raster::Surface& a, const VSTGUI::raster::Surface& b,
+                              VSTGUI::raster::Surface& difference);
 /// Compares with <goldenDir>/<name>.png, writing the actual and a difference image into outDir on
 /// failure; QM07_UPDATE_GOLDENS=1 (set only by tests/update-goldens.sh) writes the golden instead.
-void expectMatchesGolden(const VSTGUI::soft::Surface& actual, const std::string& name,
+void expectMatchesGolden(const VSTGUI::raster::Surface& actual, const std::string& name,
                          const std::string& goldenDir, const std::string& outDir);
 
 /// Every test starts from the state of a fresh process: no buttons, pointer at (0, 0), tick 0.
-class SoftToolkitTest : public ::testing::Test
+class HeadlessToolkitTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { VSTGUI::soft::resetEnvironment(); }
+    void SetUp() override { VSTGUI::headless::resetEnvironment(); }
 };
 
 constexpr std::uint32_t rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b)
 {
-    return VSTGUI::soft::opaquePixel(VSTGUI::CColor{r, g, b, 255});
+    return VSTGUI::raster::opaquePixel(VSTGUI::CColor{r, g, b, 255});
 }
 
 } // namespace qm07test

@@ -22,16 +22,16 @@ struct SurfaceContext
     {
     }
     ~SurfaceContext() { context->forget(); }
-    soft::Surface surface;
+    raster::Surface surface;
     CDrawContext* context;
 };
 
-class ViewContainerTest : public qm07test::SoftToolkitTest
+class ViewContainerTest : public qm07test::HeadlessToolkitTest
 {
 protected:
     void SetUp() override
     {
-        SoftToolkitTest::SetUp();
+        HeadlessToolkitTest::SetUp();
         frame = std::make_unique<CFrame>(CRect(0, 0, 300, 200), nullptr, nullptr);
         container = new CViewContainer(CRect(10, 20, 210, 120), frame.get());
         frame->addView(container);
@@ -71,7 +71,7 @@ TEST_F(ViewContainerTest, MouseGoesToTheLastAddedChildThatIsEnabledAndHit)
 TEST_F(ViewContainerTest, MouseReadsButtonsFromTheContextWhenNotGiven)
 {
     ProbeView* view = add(CRect(0, 0, 50, 50), "view");
-    soft::environment().buttons = kRButton | kShift;
+    headless::environment().buttons = kRButton | kShift;
     SurfaceContext target(frame.get());
     container->mouse(target.context, CPoint(15, 25), -1);
     EXPECT_EQ(kRButton | kShift, view->lastButtons);
@@ -300,7 +300,7 @@ TEST_F(ViewContainerTest, CoordinatesConvertThroughNestedContainers)
     inner->frameToLocal(point);
     EXPECT_EQ(CPoint(0, 0), point);
 
-    soft::environment().pointer = CPoint(1000 + 117, 500 + 78);
+    headless::environment().pointer = CPoint(1000 + 117, 500 + 78);
     SurfaceContext target(frame.get());
     target.context->offsetScreen = CPoint(1000, 500);
     CPoint where;

@@ -1,8 +1,8 @@
 // editorrender: the plug-in's editor drawn by the software renderer on a headless window, written as a
 // PNG, at the parameter values given. It is the reference the real windows are compared with.
+#include "HeadlessPlatform.h"
 #include "ParameterTable.h"
 #include "PlatformFrame.h"
-#include "SoftPlatform.h"
 #include "TarvelCompressor.h"
 #include "TarvelCompressorGUI.h"
 
@@ -60,7 +60,7 @@ bool applySetting(TarvelCompressor& effect, const std::string& setting)
 }
 
 /// The window's pixels as RGB rows; the editor is opaque, so no alpha is kept.
-bool writePng(const std::string& path, const VSTGUI::soft::Surface& surface)
+bool writePng(const std::string& path, const VSTGUI::raster::Surface& surface)
 {
     const int width = surface.getWidth();
     const int height = surface.getHeight();
@@ -95,7 +95,7 @@ int main(int argc, char** argv)
         }
     ERect* rect = nullptr;
     effect.dispatcher(effEditGetRect, 0, 0, &rect, 0.0f);
-    VSTGUI::soft::Window host;
+    VSTGUI::headless::Window host;
     host.width = rect->right - rect->left;
     host.height = rect->bottom - rect->top;
     if (effect.dispatcher(effEditOpen, 0, 0, &host, 0.0f) == 0)
@@ -104,8 +104,8 @@ int main(int argc, char** argv)
         return 1;
     }
     // The whole window exposed once, as a window system does when it first shows the window.
-    VSTGUI::soft::Window* window = VSTGUI::soft::environment().windows.back();
-    VSTGUI::soft::invalidateWindow(*window, VSTGUI::CRect(0, 0, window->width, window->height));
+    VSTGUI::headless::Window* window = VSTGUI::headless::environment().windows.back();
+    VSTGUI::headless::invalidateWindow(*window, VSTGUI::CRect(0, 0, window->width, window->height));
     VSTGUI::platform::dispatchPendingPaint();
     const bool written = writePng(argv[1], *window->surface);
     effect.dispatcher(effEditClose, 0, 0, nullptr, 0.0f);

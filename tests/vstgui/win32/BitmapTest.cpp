@@ -2,6 +2,7 @@
 #include "BlitHelpers.h"
 #include "CBitmap.h"
 #include "COffscreenContext.h"
+#include "GdiState.h"
 #include "TestImages.h"
 #include "Win32Shared.h"
 
@@ -24,13 +25,13 @@ constexpr std::uint32_t argb(std::uint32_t a, std::uint32_t r, std::uint32_t g, 
 // The image's row `y` (top-down) from the bitmap's bottom-up storage.
 std::uint32_t stored(const CBitmap& bitmap, std::int32_t x, std::int32_t y)
 {
-    return bitmap.getPixels()[(bitmap.getHeight() - 1 - y) * bitmap.getWidth() + x];
+    return bitmap.getImage()->pixels[(bitmap.getHeight() - 1 - y) * bitmap.getWidth() + x];
 }
 
 std::uint32_t rgbAt(const COffscreenContext& context, std::int32_t x, std::int32_t y)
 {
     GdiFlush();
-    return context.getPixels()[y * context.getWidth() + x] & 0xFFFFFF;
+    return context.getBuffer().pixels[y * context.getWidth() + x] & 0xFFFFFF;
 }
 
 bool channelsWithin(std::uint32_t a, std::uint32_t b, int tolerance)

@@ -1,6 +1,8 @@
 // GDI drawing context and off-screen buffer: fill edges, clipping, reuse of GDI objects, fonts, copies.
 #include "CDrawContext.h"
 #include "COffscreenContext.h"
+#include "GdiState.h"
+#include "KeyState.h"
 #include "MouseButtons.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +32,7 @@ struct Buffer
     std::uint32_t rgb(std::int32_t x, std::int32_t y) const
     {
         GdiFlush();
-        return context->getPixels()[y * context->getWidth() + x] & 0xFFFFFF;
+        return context->getBuffer().pixels[y * context->getWidth() + x] & 0xFFFFFF;
     }
     HDC dc() const { return static_cast<HDC>(context->getSystemContext()); }
     COffscreenContext* context;
@@ -196,9 +198,9 @@ TEST(Win32OffscreenContext, CopiesHonourTheOtherContextsOffset)
 
 TEST(Win32DrawContext, SwappedButtonsExchangeLeftAndRight)
 {
-    EXPECT_EQ(mouseButtonsFromKeys(true, false, false, false, false, false, false), kLButton);
-    EXPECT_EQ(mouseButtonsFromKeys(true, false, false, false, false, false, true), kRButton);
-    EXPECT_EQ(mouseButtonsFromKeys(false, false, true, false, false, false, true), kLButton);
-    EXPECT_EQ(mouseButtonsFromKeys(false, true, false, true, true, true, true),
+    EXPECT_EQ(win32::mouseButtonsFromKeys(true, false, false, false, false, false, false), kLButton);
+    EXPECT_EQ(win32::mouseButtonsFromKeys(true, false, false, false, false, false, true), kRButton);
+    EXPECT_EQ(win32::mouseButtonsFromKeys(false, false, true, false, false, false, true), kLButton);
+    EXPECT_EQ(win32::mouseButtonsFromKeys(false, true, false, true, true, true, true),
               kMButton | kShift | kControl | kAlt);
 }

@@ -1,5 +1,5 @@
 // The render scene in a real child window: what the window shows after painting and after an idle redraw
-// must match the software back end's golden images within 1 per channel.
+// must match the software renderer's golden images within 1 per channel.
 #include "CFrame.h"
 #include "COffscreenContext.h"
 #include "PngImage.h"

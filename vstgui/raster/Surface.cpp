@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace VSTGUI::soft
+namespace VSTGUI::raster
 {
 
 namespace
@@ -101,4 +101,4 @@ void Surface::copyKeyed(const Surface& source, const CPoint& sourceOrigin, const
     }
 }
 
-} // namespace VSTGUI::soft
+} // namespace VSTGUI::raster

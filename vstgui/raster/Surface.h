@@ -1,4 +1,4 @@
-// Premultiplied 32-bit pixel buffer and the raster operations of the software back end.
+// Premultiplied 32-bit pixel buffer and the raster operations of the software renderer.
 #pragma once
 
 #include "CColor.h"
@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace VSTGUI::soft
+namespace VSTGUI::raster
 {
 
 /// Pixels are 0xAARRGGBB words (bytes blue, green, red, alpha in memory, as in a 32-bit DIB), rows
@@ -57,4 +57,4 @@ constexpr std::uint32_t opaquePixel(const CColor& color)
     return 0xFF000000u | (std::uint32_t{color.red} << 16) | (std::uint32_t{color.green} << 8) | color.blue;
 }
 
-} // namespace VSTGUI::soft
+} // namespace VSTGUI::raster

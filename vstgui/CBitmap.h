@@ -1,4 +1,4 @@
-// Image loaded from the module's "PNG" (or bitmap) resources and drawn into a drawing context.
+// Image loaded from the module's resources by number and drawn into a drawing context.
 #pragma once
 
 #include "CColor.h"
@@ -6,23 +6,29 @@
 #include "CRect.h"
 #include "CReferenceCounter.h"
 
+#include <cstddef>
 #include <cstdint>
 
 namespace VSTGUI
 {
 
 class CDrawContext;
+struct DecodedImage;
 
+/// Used on the user-interface thread only. The back end defines `Image`, the decoded pixels in the form
+/// it draws from, and the private operations marked below.
 class CBitmap : public CReferenceCounter
 {
 public:
+    struct Image;
+
     /// Loads the resource at once; a missing one leaves a 0 by 0 bitmap that draws nothing.
     explicit CBitmap(std::int32_t resourceId);
     ~CBitmap() override;
 
     /// Copies `rect`'s size from `offset` in the image to `rect`; images with alpha are blended.
     virtual void draw(CDrawContext* context, const CRect& rect, const CPoint& offset = CPoint());
-    /// Images with alpha are blended; bitmap resources leave pixels of the transparent colour unchanged.
+    /// Images with alpha are blended; images without leave the pixels of the transparent colour out.
     virtual void drawTransparent(CDrawContext* context, const CRect& rect, const CPoint& offset = CPoint());
     /// Source-over blend of premultiplied pixels, scaled by `alpha` (0 to 255).
     virtual void drawAlphaBlend(CDrawContext* context, const CRect& rect, const CPoint& offset,
@@ -34,6 +40,11 @@ public:
     /// Images come from resources only; this only disposes and fails.
     virtual bool loadFromPath(const void* platformPath);
 
+    /// Decodes the bytes as `loadFromResource` decodes a resource, but keeps no copy for later loads: a
+    /// PNG keeps its alpha, any other format stb_image reads becomes an opaque image drawn with the colour
+    /// key.
+    bool loadFromMemory(const unsigned char* data, std::size_t size);
+
     std::int32_t getResourceID() const { return resourceID; }
     std::int32_t getWidth() const { return width; }
     std::int32_t getHeight() const { return height; }
@@ -41,21 +52,29 @@ public:
     bool getNoAlpha() const { return noAlpha; }
     void setTransparentColor(const CColor& color) { transparentColor = color; }
     CColor getTransparentColor() const { return transparentColor; }
-    /// Bottom-up premultiplied 0xAARRGGBB rows of a PNG image; null for bitmap resources.
-    const std::uint32_t* getPixels() const { return pixels; }
+    /// The back end's pixels, for its own code and its tests; null while nothing is loaded.
+    const Image* getImage() const { return image; }
 
 private:
-    bool loadPng(const unsigned char* bytes, std::size_t size);
-    bool loadBmp(std::uint16_t id);
-    void drawColorKeyed(CDrawContext* context, const CRect& rect, const CPoint& offset);
+    // Defined by the back end. The loads set the image, width and height; the draws get a context with a
+    // target and a loaded image.
+    bool adoptImage(const DecodedImage& decoded);
+    /// Decodes bytes that stay in place for the module's life; a back end may share the result between
+    /// bitmaps of the same resource.
+    bool adoptResourceImage(const unsigned char* data, std::size_t size);
+    /// The bitmap resource `id`: an image without alpha.
+    bool loadBitmapResource(std::uint16_t id);
+    void releaseImage();
+    void copyImage(CDrawContext& context, const CRect& rect, const CPoint& offset);
+    void copyImageKeyed(CDrawContext& context, const CRect& rect, const CPoint& offset);
+    void blendImage(CDrawContext& context, const CRect& rect, const CPoint& offset, std::uint8_t alpha);
 
     std::int32_t resourceID = 0;
     std::int32_t width = 0;
     std::int32_t height = 0;
     CColor transparentColor{255, 255, 255, 0};
     bool noAlpha = true;
-    void* image = nullptr;
-    std::uint32_t* pixels = nullptr;
+    Image* image = nullptr;
 };
 
 } // namespace VSTGUI

@@ -1,4 +1,4 @@
-// The software back end's windows, input and clock, which tests set instead of a windowing system.
+// The headless platform: windows in memory, and a pointer, buttons and clock that tests script.
 #pragma once
 
 #include "CPoint.h"
@@ -15,20 +15,20 @@ namespace VSTGUI
 class CFrame;
 }
 
-namespace VSTGUI::soft
+namespace VSTGUI::headless
 {
 
-/// A window: a test makes one to stand for the host's window; the frame makes its child window with
-/// a surface that receives the frame's copies.
+/// A window: a test makes one to stand for the host's window; the frame makes its child window with a
+/// surface that receives the frame's copies.
 struct Window
 {
     Window* parent = nullptr;
     CPoint screenOrigin; ///< top-left corner in screen coordinates
     std::int32_t width = 0;
     std::int32_t height = 0;
-    std::unique_ptr<Surface> surface;
+    std::unique_ptr<raster::Surface> surface;
     CFrame* frame = nullptr;      ///< the frame linked to the window, or null
-    std::int32_t contextsOut = 0; ///< device contexts obtained from the window and not released
+    std::int32_t contextsOut = 0; ///< drawing contexts on the window not yet destroyed
     bool dropTarget = false;
     bool paintPending = false;
     CRect pendingPaint;
@@ -57,4 +57,4 @@ void resetEnvironment();
 /// Queues a paint request for `rect`, as a system does after part of a window was exposed.
 void invalidateWindow(Window& window, const CRect& rect);
 
-} // namespace VSTGUI::soft
+} // namespace VSTGUI::headless

@@ -1,16 +1,17 @@
-// The platform frame API on the software back end: windows in memory, input and clock from tests.
-#include "SoftPlatform.h"
+// The platform API without a windowing system: windows in memory, input and clock scripted by tests.
+#include "HeadlessPlatform.h"
 
 #include "CDrawContext.h"
 #include "CFrame.h"
 #include "PlatformFrame.h"
+#include "WindowSurface.h"
 
 #include <algorithm>
 
 namespace VSTGUI
 {
 
-namespace soft
+namespace headless
 {
 
 Environment& environment()
@@ -43,38 +44,38 @@ void invalidateWindow(Window& window, const CRect& rect)
     window.paintPending = true;
 }
 
-} // namespace soft
+} // namespace headless
 
 namespace platform
 {
 
 struct PlatformFrame
 {
-    std::unique_ptr<soft::Window> window;
+    std::unique_ptr<headless::Window> window;
     bool cursorSaved = false;
 };
 
 namespace
 {
 
-soft::Window* makeChildWindow(CFrame& frame, soft::Window* parent)
+headless::Window* makeChildWindow(CFrame& frame, headless::Window* parent)
 {
     CRect size;
     frame.getViewSize(size);
-    auto* window = new soft::Window;
+    auto* window = new headless::Window;
     window->parent = parent;
     window->screenOrigin = parent->screenOrigin;
     window->width = size.getWidth();
     window->height = size.getHeight();
-    window->surface = std::make_unique<soft::Surface>(window->width, window->height, 0xFF000000u);
+    window->surface = std::make_unique<raster::Surface>(window->width, window->height, 0xFF000000u);
     window->frame = &frame;
-    soft::environment().windows.push_back(window);
+    headless::environment().windows.push_back(window);
     return window;
 }
 
-void forgetWindow(soft::Window* window)
+void forgetWindow(headless::Window* window)
 {
-    auto& windows = soft::environment().windows;
+    auto& windows = headless::environment().windows;
     windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
 }
 
@@ -85,7 +86,7 @@ PlatformFrame* createPlatformFrame(CFrame& frame, void* parentWindow)
     oleInitialize();
     auto* platformFrame = new PlatformFrame;
     if (parentWindow)
-        platformFrame->window.reset(makeChildWindow(frame, static_cast<soft::Window*>(parentWindow)));
+        platformFrame->window.reset(makeChildWindow(frame, static_cast<headless::Window*>(parentWindow)));
     return platformFrame;
 }
 
@@ -98,7 +99,7 @@ void destroyPlatformFrame(PlatformFrame* platformFrame)
         platformFrame->window->frame = nullptr;
         forgetWindow(platformFrame->window.get());
     }
-    soft::environment().cursor = kCursorDefault;
+    headless::environment().cursor = kCursorDefault;
     oleUninitialize();
     delete platformFrame;
 }
@@ -120,33 +121,33 @@ void setCursor(PlatformFrame& platformFrame, std::int32_t cursorType)
     platformFrame.cursorSaved = true;
     // No copy cursor exists, as on Win32; unknown types show the default.
     const bool known = cursorType > kCursorDefault && cursorType <= kCursorHand && cursorType != kCursorCopy;
-    soft::environment().cursor = known ? cursorType : kCursorDefault;
+    headless::environment().cursor = known ? cursorType : kCursorDefault;
 }
 
 void resizeWindow(PlatformFrame& platformFrame, std::int32_t width, std::int32_t height)
 {
-    soft::Window* window = platformFrame.window.get();
+    headless::Window* window = platformFrame.window.get();
     if (!window) return;
     window->width = width;
     window->height = height;
-    window->surface = std::make_unique<soft::Surface>(width, height, 0xFF000000u);
+    window->surface = std::make_unique<raster::Surface>(width, height, 0xFF000000u);
 }
 
 void resizeEnclosingWindows(PlatformFrame& platformFrame, std::int32_t width, std::int32_t height)
 {
-    // A software window has no enclosing frame window to grow with it.
+    // A window in memory has no enclosing frame window to grow with it.
     resizeWindow(platformFrame, width, height);
 }
 
 void* getOuterWindow(const PlatformFrame& platformFrame)
 {
-    soft::Window* window = platformFrame.window.get();
+    headless::Window* window = platformFrame.window.get();
     return window ? (window->parent ? window->parent : window) : nullptr;
 }
 
 bool getOuterPosition(const PlatformFrame& platformFrame, CPoint& position)
 {
-    const auto* outer = static_cast<soft::Window*>(getOuterWindow(platformFrame));
+    const auto* outer = static_cast<headless::Window*>(getOuterWindow(platformFrame));
     if (!outer) return false;
     position = outer->screenOrigin;
     if (outer->parent) position.offset(-outer->parent->screenOrigin.h, -outer->parent->screenOrigin.v);
@@ -155,34 +156,39 @@ bool getOuterPosition(const PlatformFrame& platformFrame, CPoint& position)
 
 bool getHostRect(const PlatformFrame& platformFrame, CRect& rect)
 {
-    const soft::Window* window = platformFrame.window.get();
+    const headless::Window* window = platformFrame.window.get();
     if (!window || !window->parent) return false;
-    const soft::Window& host = *window->parent;
+    const headless::Window& host = *window->parent;
     CPoint topLeft = host.screenOrigin;
     if (host.parent) topLeft.offset(-host.parent->screenOrigin.h, -host.parent->screenOrigin.v);
     rect = CRect(topLeft.h, topLeft.v, topLeft.h + host.width, topLeft.v + host.height);
     return true;
 }
 
+std::int32_t getMouseButtons()
+{
+    return headless::environment().buttons;
+}
+
 CPoint getCursorScreenPosition()
 {
-    return soft::environment().pointer;
+    return headless::environment().pointer;
 }
 
 CPoint getWindowScreenOrigin(void* window)
 {
-    return window ? static_cast<soft::Window*>(window)->screenOrigin : CPoint();
+    return window ? static_cast<headless::Window*>(window)->screenOrigin : CPoint();
 }
 
 std::uint32_t getTicks()
 {
-    return soft::environment().ticks;
+    return headless::environment().ticks;
 }
 
 void sleep(std::uint32_t milliseconds)
 {
     // The test clock advances by the time slept, as a real clock would.
-    soft::Environment& state = soft::environment();
+    headless::Environment& state = headless::environment();
     ++state.sleepCalls;
     state.sleptMilliseconds += milliseconds;
     state.ticks += milliseconds;
@@ -191,26 +197,39 @@ void sleep(std::uint32_t milliseconds)
 
 void dispatchPendingPaint()
 {
-    for (soft::Window* window : soft::environment().windows)
+    for (headless::Window* window : headless::environment().windows)
     {
         if (!window->paintPending || !window->frame) continue;
         window->paintPending = false;
         auto* context = new CDrawContext(window->frame, nullptr, window);
         window->frame->paintRect(context, window->pendingPaint);
         context->forget();
-        ++soft::environment().paintsDispatched;
+        ++headless::environment().paintsDispatched;
         return;
     }
 }
 
+raster::Surface* acquireWindowSurface(void* window)
+{
+    if (!window) return nullptr;
+    auto* headlessWindow = static_cast<headless::Window*>(window);
+    ++headlessWindow->contextsOut;
+    return headlessWindow->surface.get();
+}
+
+void releaseWindowSurface(void* window)
+{
+    if (window) --static_cast<headless::Window*>(window)->contextsOut;
+}
+
 void oleInitialize()
 {
-    ++soft::environment().oleDepth;
+    ++headless::environment().oleDepth;
 }
 
 void oleUninitialize()
 {
-    --soft::environment().oleDepth;
+    --headless::environment().oleDepth;
 }
 
 } // namespace platform
