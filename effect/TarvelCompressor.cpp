@@ -18,7 +18,6 @@ namespace
 constexpr double kOffset = 1e-25;
 constexpr double kDbToNepers = 0.11512925464970228; // ln(10) / 20
 constexpr std::int32_t kChunk = 64;
-constexpr const char* kProductName = "QM07 Compressor";
 } // namespace
 
 TarvelCompressor::TarvelCompressor(audioMasterCallback callback, EditorFactory makeEditor)
@@ -137,13 +136,13 @@ BlockSettings TarvelCompressor::currentBlockSettings()
 
 bool TarvelCompressor::getEffectName(char* name)
 {
-    vsttext::copyText(name, kProductName, kVstMaxEffectNameLen);
+    vsttext::copyText(name, qm07::kProductName, kVstMaxEffectNameLen);
     return true;
 }
 
 bool TarvelCompressor::getProductString(char* text)
 {
-    vsttext::copyText(text, kProductName, kVstMaxProductStrLen);
+    vsttext::copyText(text, qm07::kProductName, kVstMaxProductStrLen);
     return true;
 }
 

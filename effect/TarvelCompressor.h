@@ -4,6 +4,7 @@
 #include "BlockSettings.h"
 #include "GainReductionFeed.h"
 #include "PinkNoise.h"
+#include "ProductInfo.h"
 #include "SidechainFilter.h"
 #include "TarvelFX.h"
 
@@ -32,7 +33,7 @@ public:
     /// UI thread; no allocation.
     bool getEffectName(char* name) override;
     bool getProductString(char* text) override;
-    std::int32_t getVendorVersion() override { return 1000; }
+    std::int32_t getVendorVersion() override { return qm07::kVendorVersion; }
     std::int32_t getPlugCategory() override { return kPlugCategEffect; }
 
     /// Thread of setSampleRate (processing suspended); no allocation.

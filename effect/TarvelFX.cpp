@@ -2,6 +2,7 @@
 #include "TarvelFX.h"
 
 #include "AEffEditor.h"
+#include "ProductInfo.h"
 #include "TextConversions.h"
 
 #include <cmath>
@@ -135,7 +136,7 @@ std::int32_t TarvelFX::setChunk(void* data, std::int32_t byteSize, bool)
 
 bool TarvelFX::getVendorString(char* text)
 {
-    vsttext::copyText(text, "Tarvel", kVstMaxVendorStrLen);
+    vsttext::copyText(text, qm07::kVendorName, kVstMaxVendorStrLen);
     return true;
 }
 

@@ -1,5 +1,6 @@
 // The built plug-in DLL carries the six PNG resources and the version record that hosts and Explorer read.
 #include "ImageFiles.h"
+#include "ProductInfo.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +61,13 @@ std::string versionString(const std::vector<unsigned char>& info, const char* na
     return std::string(value);
 }
 
-TEST_F(PluginResources, CarriesVersionOneAndTheProductIdentity)
+std::string dottedVersion(DWORD high, DWORD low)
+{
+    return std::to_string(HIWORD(high)) + "." + std::to_string(LOWORD(high)) + "." +
+           std::to_string(HIWORD(low)) + "." + std::to_string(LOWORD(low));
+}
+
+TEST_F(PluginResources, CarriesTheProjectsVersionAndProductIdentity)
 {
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(QM07_PLUGIN_PATH, &ignored);
@@ -71,16 +78,15 @@ TEST_F(PluginResources, CarriesVersionOneAndTheProductIdentity)
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+    const std::string version = std::string(qm07::kVersionString) + ".0";
+    EXPECT_EQ(dottedVersion(fixed->dwFileVersionMS, fixed->dwFileVersionLS), version);
+    EXPECT_EQ(dottedVersion(fixed->dwProductVersionMS, fixed->dwProductVersionLS), version);
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_DLL));
 
-    EXPECT_EQ(versionString(info, "ProductName"), "QM07 Compressor");
-    EXPECT_EQ(versionString(info, "CompanyName"), "Tarvel");
-    EXPECT_EQ(versionString(info, "FileVersion"), "1.0.0.0");
-    EXPECT_EQ(versionString(info, "ProductVersion"), "1.0.0.0");
+    EXPECT_EQ(versionString(info, "ProductName"), qm07::kProductName);
+    EXPECT_EQ(versionString(info, "CompanyName"), qm07::kVendorName);
+    EXPECT_EQ(versionString(info, "FileVersion"), version);
+    EXPECT_EQ(versionString(info, "ProductVersion"), version);
 }
 
 } // namespace
