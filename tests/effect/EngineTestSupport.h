@@ -1,7 +1,9 @@
-// Driving the compressor from tests: stereo buffers, blockwise processing in either precision.
+// Driving the engine (or the whole effect) from tests: stereo buffers, blockwise processing in either
+// precision.
 #pragma once
 
-#include "TarvelCompressor.h"
+#include "CompressorEngine.h"
+#include "ParameterTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,19 +54,50 @@ inline Stereo append(Stereo a, const Stereo& b)
     return a;
 }
 
-inline void processBlock(TarvelCompressor& fx, float** in, float** out, std::int32_t frames)
+/// The engine as the effect drives it, without the effect: ten stored values, coefficients updated
+/// when Attack, Release or SC Mode change, and a sample rate known from the start.
+class EngineRig
 {
-    fx.processReplacing(in, out, frames);
-}
+public:
+    explicit EngineRig(float rate, std::uint32_t noiseSeed = 1) : engine(noiseSeed)
+    {
+        for (std::int32_t i = 0; i < kNumParams; ++i)
+            values[i] = kParameterTable[i].defaultValue;
+        setSampleRate(rate);
+    }
 
-inline void processBlock(TarvelCompressor& fx, double** in, double** out, std::int32_t frames)
+    void setSampleRate(float rate)
+    {
+        sampleRate = rate;
+        engine.setEnvelopeTimes(values[kAttack], values[kRelease], rate);
+        engine.setSidechainMode(positionByThirds(values[kScMode]), rate);
+        engine.gainReductionFeed().sampleRateChanged(rate);
+    }
+
+    void setParameter(std::int32_t index, float value)
+    {
+        values[index] = std::clamp(value, 0.0f, 1.0f);
+        if (index == kAttack || index == kRelease)
+            engine.setEnvelopeTimes(values[kAttack], values[kRelease], sampleRate);
+        else if (index == kScMode)
+            engine.setSidechainMode(positionByThirds(values[kScMode]), sampleRate);
+    }
+
+    BlockSettings settings() const { return blockSettingsFrom(values); }
+
+    qm07::CompressorEngine engine;
+    float values[kNumParams];
+    float sampleRate = 0.0f;
+};
+
+template <typename Sample> void processBlock(EngineRig& fx, Sample** in, Sample** out, std::int32_t frames)
 {
-    fx.processDoubleReplacing(in, out, frames);
+    fx.engine.process(fx.settings(), in, out, frames);
 }
 
 /// Runs the whole input through the effect in blocks of at most blockSize frames.
-template <typename Sample>
-StereoOf<Sample> process(TarvelCompressor& fx, StereoOf<Sample> in, std::size_t blockSize = 1u << 30)
+template <typename Effect, typename Sample>
+StereoOf<Sample> process(Effect& fx, StereoOf<Sample> in, std::size_t blockSize = 1u << 30)
 {
     StereoOf<Sample> out{std::vector<Sample>(in.frames()), std::vector<Sample>(in.frames())};
     for (std::size_t start = 0; start < in.frames(); start += blockSize)
@@ -84,7 +117,8 @@ inline double reductionAt(const Stereo& in, const Stereo& out, std::size_t n, do
 }
 
 /// Sets the given parameters, as a host would, one after the other.
-inline void configure(TarvelCompressor& fx, std::initializer_list<std::pair<std::int32_t, float>> values)
+template <typename Effect>
+void configure(Effect& fx, std::initializer_list<std::pair<std::int32_t, float>> values)
 {
     for (const auto& [index, value] : values)
         fx.setParameter(index, value);
