@@ -41,6 +41,30 @@ inline Stereo noise(std::size_t frames, double peak, std::uint32_t seed = 1)
     return x;
 }
 
+/// Seconds of everything an engine meets: silence, subnormals, quiet and full-scale tones swelling in and
+/// out, and noise bursts to full scale, different per channel.
+inline Stereo programme(double rate, double seconds)
+{
+    const auto frames = static_cast<std::size_t>(rate * seconds);
+    Stereo x{std::vector<double>(frames), std::vector<double>(frames)};
+    std::uint32_t seed = 99;
+    for (std::size_t n = 0; n < frames; ++n)
+    {
+        const double t = static_cast<double>(n) / rate;
+        seed = seed * 1664525u + 1013904223u;
+        const double noise = static_cast<double>(seed >> 8) / 8388608.0 - 1.0;
+        const double swell = 0.5 - 0.5 * std::cos(2.0 * 3.141592653589793 * 0.7 * t);
+        const double burst = std::fmod(t, 0.5) < 0.05 ? noise : 0.0;
+        const int part = static_cast<int>(4.0 * t / seconds);
+        x.left[n] = part == 0   ? 0.0
+                    : part == 1 ? (n % 2 ? 1e-310 : -3e-320)
+                                : 0.9 * swell * std::sin(0.05 * n) + 0.1 * burst;
+        x.right[n] =
+            part < 2 ? x.left[n] : swell * swell * std::sin(0.013 * n + 1.0) + (part == 3 ? burst : 0.0);
+    }
+    return x;
+}
+
 inline StereoFloat toFloat(const Stereo& x)
 {
     return {std::vector<float>(x.left.begin(), x.left.end()),
