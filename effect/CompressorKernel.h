@@ -88,15 +88,23 @@ template <class Pair> struct SidechainRun
     void filter(const SidechainCoefs& c, const Sample* inL, const Sample* inR, double* outL, double* outR,
                 int count)
     {
-        const SidechainRun start = *this;
+        // Local copies: the vector types may alias doubles, so states left in this object would go
+        // through memory after every store of an output.
+        ShelfRun<Pair> lowRun = low;
+        ShelfRun<Pair> highRun = high;
         for (int n = 0; n < count; ++n)
-            high.step(c.high, low.step(c.low, Pair::pair(inL[n], inR[n]))).storeLanes(outL + n, outR + n);
+            highRun.step(c.high, lowRun.step(c.low, Pair::pair(inL[n], inR[n])))
+                .storeLanes(outL + n, outR + n);
         bool finite = true;
         for (int n = 0; n + 1 < count; n += 2)
             finite = finite && allFinite(Pair::load(outL + n) + Pair::load(outR + n));
         if (count % 2 != 0) finite = finite && allFinite(Pair(outL[count - 1] + outR[count - 1]));
-        if (finite) return;
-        *this = start;
+        if (finite)
+        {
+            low = lowRun;
+            high = highRun;
+            return;
+        }
         for (int n = 0; n < count; ++n)
         {
             high.step(c.high, low.step(c.low, Pair::pair(inL[n], inR[n]))).storeLanes(outL + n, outR + n);
@@ -213,10 +221,12 @@ template <class Real, typename Sample>
 /// Input and output channels may be the same memory: a group's inputs are read before its outputs are
 /// written, and outputs never reach a group whose inputs are still to be read.
 template <class Real, class Pair, typename Sample, typename Detector>
-void runChunk(const ChunkConstants& c, const Chunk<Sample>& io, const Detector* detectorL,
+void runChunk(const ChunkConstants& constants, const Chunk<Sample>& io, const Detector* detectorL,
               const Detector* detectorR, double& envelope)
 {
     constexpr int kWidth = Real::kWidth;
+    // A copy of its own: the outputs are doubles the compiler would otherwise fear to be the constants.
+    const ChunkConstants c = constants;
     const int groups = (io.frames + kWidth - 1) / kWidth;
     const auto framesIn = [&](int g)
     {
