@@ -1,4 +1,4 @@
-// Shelving designs (the cookbook shelves with 2·√A·α written as 2·√A·sin w / q) and coefficient hand-over.
+// Shelving designs: the cookbook shelves with 2·√A·α written as 2·√A·sin w / q.
 #include "Biquad.h"
 
 #include <cmath>
@@ -37,29 +37,5 @@ BiquadCoefs normalize(const BiquadCoefs& designed)
     c.b0 /= designed.a0;
     c.b1 /= designed.a0;
     c.b2 /= designed.a0;
-    return c;
-}
-
-// Sequentially consistent, so that an updater's later look at the parameter orders after its stores.
-void Biquad::setCoefs(const BiquadCoefs& coefs)
-{
-    a0.store(coefs.a0);
-    a1.store(coefs.a1);
-    a2.store(coefs.a2);
-    b0.store(coefs.b0);
-    b1.store(coefs.b1);
-    b2.store(coefs.b2);
-}
-
-BiquadCoefs Biquad::coefs() const
-{
-    constexpr auto relaxed = std::memory_order_relaxed;
-    BiquadCoefs c;
-    c.a0 = a0.load(relaxed);
-    c.a1 = a1.load(relaxed);
-    c.a2 = a2.load(relaxed);
-    c.b0 = b0.load(relaxed);
-    c.b1 = b1.load(relaxed);
-    c.b2 = b2.load(relaxed);
     return c;
 }

@@ -2,6 +2,8 @@
 // any rate is known; a negative rate would otherwise give a coefficient above 1 and a diverging envelope.
 #include "EnvelopeCoefs.h"
 
+#include "EngineMath.h"
+
 #include <cmath>
 
 namespace
@@ -9,7 +11,7 @@ namespace
 double onePole(double timeMs, double sampleRate)
 {
     if (!(sampleRate > 0.0) || !std::isfinite(sampleRate)) return 0.0;
-    return std::exp(-1000.0 / (timeMs * sampleRate));
+    return qm07::exponential(-1000.0 / (timeMs * sampleRate));
 }
 } // namespace
 

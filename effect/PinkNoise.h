@@ -14,40 +14,54 @@ public:
     {
         const int row = rowToRenew();
         const float old = rows[row];
-        for (;;)
+        // Usually two draws: both seeds come straight from the current one, so the generator's chain of
+        // dependent steps is one multiply-add per value rather than two.
+        const std::uint32_t rowSeed = seed * kMultiplier + kIncrement;
+        const std::uint32_t whiteSeed = seed * kMultiplierTwice + kIncrementTwice;
+        rows[row] = valueOf(rowSeed);
+        sum += rows[row] - old;
+        std::uint32_t whiteFrom = whiteSeed;
+        if (sum < -4.0f || sum > 4.0f)
         {
-            rows[row] = draw();
-            sum += rows[row] - old;
-            if (sum >= -4.0f && sum <= 4.0f) break;
             // The running sum drifts only by rounding; a draw that would push it out is taken back.
             sum -= rows[row] - old;
+            seed = rowSeed;
+            for (;;)
+            {
+                rows[row] = draw();
+                sum += rows[row] - old;
+                if (sum >= -4.0f && sum <= 4.0f) break;
+                sum -= rows[row] - old;
+            }
+            whiteFrom = seed * kMultiplier + kIncrement;
         }
-        const float white = draw();
+        seed = whiteFrom;
+        const float white = valueOf(seed);
         ++counter;
         return (white + sum) * 0.125f;
     }
 
 private:
     static constexpr int kRows = 5;
+    static constexpr std::uint32_t kMultiplier = 196314165u;
+    static constexpr std::uint32_t kIncrement = 907633515u;
+    static constexpr std::uint32_t kMultiplierTwice = kMultiplier * kMultiplier;
+    static constexpr std::uint32_t kIncrementTwice = kMultiplier * kIncrement + kIncrement;
 
     /// Trailing zero bits of counter, at most kRows − 1: row 0 renews every second call, row 4 every 16th.
-    int rowToRenew() const
-    {
-        std::uint32_t bits = counter;
-        int row = 0;
-        while (row < kRows - 1 && (bits & 1u) == 0)
-        {
-            bits >>= 1;
-            ++row;
-        }
-        return row;
-    }
+    int rowToRenew() const { return __builtin_ctz(counter | (1u << (kRows - 1))); }
 
-    /// One step of the congruential generator read as a float in 2 ... 4, mapped onto −0.5 ... 0.5.
+    /// One step of the congruential generator read as a value.
     float draw()
     {
-        seed = seed * 196314165u + 907633515u;
-        scratch = (seed >> 9) | 0x40000000u;
+        seed = seed * kMultiplier + kIncrement;
+        return valueOf(seed);
+    }
+
+    /// The state's top 23 bits as a float in 2 ... 4, mapped onto −0.5 ... 0.5.
+    float valueOf(std::uint32_t state)
+    {
+        scratch = (state >> 9) | 0x40000000u;
         float r;
         std::memcpy(&r, &scratch, sizeof r);
         return (r - 3.0f) * 0.5f;

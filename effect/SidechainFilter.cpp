@@ -1,5 +1,7 @@
-// Fixed corner frequencies and shelf amplitudes of the two side-chain modes.
+// Fixed corner frequencies and shelf amplitudes of the two side-chain modes; coefficient hand-over.
 #include "SidechainFilter.h"
+
+#include "EngineMath.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,18 +23,37 @@ struct ModeCorners
 constexpr ModeCorners kModeA{{251.32741228718345, 0.98}, {26389.37829015426, 1.42}};
 constexpr ModeCorners kModeB{{527.7875658030853, 0.74}, {16336.281798666923, 0.74}};
 
-const double kLowShelfAmplitude = std::exp(-0.805904782547916);  // −14 dB shelf
-const double kHighShelfAmplitude = std::exp(0.6907755278982137); // +12 dB shelf
+const double kLowShelfAmplitude = qm07::exponential(-0.805904782547916);  // −14 dB shelf
+const double kHighShelfAmplitude = qm07::exponential(0.6907755278982137); // +12 dB shelf
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kMaxW = 0.9 * kPi;
 
 BiquadCoefs designShelf(bool high, const ShelfCorner& corner, double sampleRate)
 {
     const double w = std::min(corner.omega / sampleRate, kMaxW);
-    const double cosW = std::cos(w);
-    const double sinWOverQ = std::sin(w) / corner.q;
+    const double cosW = qm07::cosine(w);
+    const double sinWOverQ = qm07::sine(w) / corner.q;
     return normalize(high ? designHighShelf(kHighShelfAmplitude, cosW, sinWOverQ)
                           : designLowShelf(kLowShelfAmplitude, cosW, sinWOverQ));
+}
+
+void pairUp(const BiquadCoefs& left, const BiquadCoefs& right, qm07::ShelfPairCoefs& pair)
+{
+    pair.b0[0] = left.b0;
+    pair.b0[1] = right.b0;
+    pair.b1[0] = left.b1;
+    pair.b1[1] = right.b1;
+    pair.b2[0] = left.b2;
+    pair.b2[1] = right.b2;
+    pair.a1[0] = left.a1;
+    pair.a1[1] = right.a1;
+    pair.a2[0] = left.a2;
+    pair.a2[1] = right.a2;
+}
+
+BiquadState channelOf(const qm07::ShelfPairState& pair, int channel)
+{
+    return {pair.x1[channel], pair.x2[channel], pair.y1[channel], pair.y2[channel]};
 }
 } // namespace
 
@@ -42,36 +63,49 @@ SidechainDesign designSidechain(int mode, double sampleRate)
     return {designShelf(false, corners.low, sampleRate), designShelf(true, corners.high, sampleRate)};
 }
 
+void SharedBiquadCoefs::store(const BiquadCoefs& coefs)
+{
+    a0.store(coefs.a0);
+    a1.store(coefs.a1);
+    a2.store(coefs.a2);
+    b0.store(coefs.b0);
+    b1.store(coefs.b1);
+    b2.store(coefs.b2);
+}
+
+BiquadCoefs SharedBiquadCoefs::load() const
+{
+    constexpr auto relaxed = std::memory_order_relaxed;
+    BiquadCoefs c;
+    c.a0 = a0.load(relaxed);
+    c.a1 = a1.load(relaxed);
+    c.a2 = a2.load(relaxed);
+    c.b0 = b0.load(relaxed);
+    c.b1 = b1.load(relaxed);
+    c.b2 = b2.load(relaxed);
+    return c;
+}
+
 void SidechainFilter::update(int mode, double sampleRate)
 {
     if ((mode != 1 && mode != 2) || !(sampleRate > 0.0) || !std::isfinite(sampleRate)) return;
     const SidechainDesign design = designSidechain(mode, sampleRate);
-    scLowL.setCoefs(design.lowShelf);
-    scHighL.setCoefs(design.highShelf);
-    scLowR.setCoefs(design.lowShelf);
-    scHighR.setCoefs(design.highShelf);
+    sections[kLowLeft].store(design.lowShelf);
+    sections[kHighLeft].store(design.highShelf);
+    sections[kLowRight].store(design.lowShelf);
+    sections[kHighRight].store(design.highShelf);
 }
 
-void SidechainFilter::resetState()
+qm07::SidechainCoefs SidechainFilter::currentCoefs() const
 {
-    scLowL.resetState();
-    scHighL.resetState();
-    scLowR.resetState();
-    scHighR.resetState();
+    qm07::SidechainCoefs c;
+    pairUp(sections[kLowLeft].load(), sections[kLowRight].load(), c.low);
+    pairUp(sections[kHighLeft].load(), sections[kHighRight].load(), c.high);
+    return c;
 }
 
-const Biquad& SidechainFilter::section(Section which) const
+BiquadState SidechainFilter::sectionState(Section which) const
 {
-    switch (which)
-    {
-    case kLowLeft:
-        return scLowL;
-    case kHighLeft:
-        return scHighL;
-    case kLowRight:
-        return scLowR;
-    case kHighRight:
-        break;
-    }
-    return scHighR;
+    const int channel = which == kLowLeft || which == kHighLeft ? 0 : 1;
+    return channelOf(which == kLowLeft || which == kLowRight ? state.low : state.high, channel);
 }

@@ -2,6 +2,9 @@
 #pragma once
 
 #include "Biquad.h"
+#include "EngineKernels.h"
+
+#include <atomic>
 
 /// Normalized coefficients of one channel's cascade.
 struct SidechainDesign
@@ -14,6 +17,27 @@ struct SidechainDesign
 /// designed above Nyquist has its poles outside the unit circle.
 SidechainDesign designSidechain(int mode, double sampleRate);
 
+/// One section's coefficients, replaced one double at a time while the audio thread may read them.
+class SharedBiquadCoefs
+{
+public:
+    /// Any thread. Sequentially consistent, so that an updater's later look at the parameter orders
+    /// after its stores.
+    void store(const BiquadCoefs& coefs);
+    /// Any thread.
+    BiquadCoefs load() const;
+
+private:
+    std::atomic<double> a0{0.0};
+    std::atomic<double> a1{0.0};
+    std::atomic<double> a2{0.0};
+    std::atomic<double> b0{0.0};
+    std::atomic<double> b1{0.0};
+    std::atomic<double> b2{0.0};
+};
+
+/// Four sections, low and high shelf per channel. The engine's kernels run both channels side by side,
+/// so the states are kept in channel pairs.
 class SidechainFilter
 {
 public:
@@ -29,21 +53,16 @@ public:
     /// unusable sample rates leave the coefficients as they are. States are never touched.
     void update(int mode, double sampleRate);
 
-    /// Audio thread, never allocates: one detector sample per channel.
-    void process(double xL, double xR, double& dL, double& dR)
-    {
-        dL = scHighL.process(scLowL.process(xL));
-        dR = scHighR.process(scLowR.process(xR));
-    }
+    /// Audio thread, never allocates: the coefficients as they stand, paired by channel.
+    qm07::SidechainCoefs currentCoefs() const;
+    /// Audio thread only: the states the kernels advance.
+    qm07::SidechainState& states() { return state; }
 
-    /// Audio thread: back to silence, after a non-finite value got into the states.
-    void resetState();
-
-    const Biquad& section(Section which) const;
+    /// For inspection while not processing.
+    BiquadCoefs coefs(Section which) const { return sections[which].load(); }
+    BiquadState sectionState(Section which) const;
 
 private:
-    Biquad scLowL;
-    Biquad scHighL;
-    Biquad scLowR;
-    Biquad scHighR;
+    SharedBiquadCoefs sections[4];
+    qm07::SidechainState state{};
 };

@@ -1,14 +1,10 @@
-// The compressor: stereo-linked peak detector, soft-knee curve, attack/release envelope, Push and dry mix.
+// The compressor as a plug-in: ten parameters in, the format-free engine does the processing.
 #pragma once
 
-#include "BlockSettings.h"
-#include "GainReductionFeed.h"
-#include "PinkNoise.h"
+#include "CompressorEngine.h"
 #include "ProductInfo.h"
-#include "SidechainFilter.h"
 #include "TarvelFX.h"
 
-#include <atomic>
 #include <cstdint>
 
 class AEffEditor;
@@ -42,42 +38,18 @@ public:
     void parameterChanged(std::int32_t index, float value) override;
 
     /// Where the editor's meter takes its reading from (any thread; see GainReductionFeed).
-    GainReductionFeed& gainReductionFeed() { return meterFeed; }
+    GainReductionFeed& gainReductionFeed() { return engine.gainReductionFeed(); }
     /// While not processing: restarts the Push noise from a known seed, for reproducible renders.
-    void seedNoise(std::uint32_t seed) { pushNoise = PinkNoise(seed); }
+    void seedNoise(std::uint32_t seed) { engine.seedNoise(seed); }
     /// For inspection while not processing.
-    const SidechainFilter& sidechainFilter() const { return sidechain; }
+    const SidechainFilter& sidechainFilter() const { return engine.sidechainFilter(); }
 
 private:
     /// Any thread; no allocation. Both coefficients from the stored Attack, Release and sample rate.
     void updateEnvelopeCoefs();
     /// Any thread; no allocation. Side-chain coefficients for the stored SC Mode and sample rate.
     void updateSidechainFilter();
-
     BlockSettings currentBlockSettings();
-    template <typename Sample> struct Channels
-    {
-        const Sample* inL;
-        const Sample* inR;
-        Sample* outL;
-        Sample* outR;
-    };
 
-    template <typename Sample>
-    void processBlock(Sample** inputs, Sample** outputs, std::int32_t sampleFrames);
-    /// Detector levels in dB; NaN marks a frame whose detector signal was not finite.
-    template <typename Sample>
-    void measureLevels(const Sample* inL, const Sample* inR, std::int32_t frames, int scMode, double* levels);
-    /// Levels to the reductions in force (dB), through the curve and the envelope, in place.
-    void followEnvelope(std::int32_t frames, const BlockSettings& block, double* work);
-    template <typename Sample>
-    void applyGain(const Channels<Sample>& io, std::int32_t frames, const BlockSettings& block,
-                   const double* reductions, bool metering);
-
-    double envelope;
-    std::atomic<double> attackCoef{0.0};
-    std::atomic<double> releaseCoef{0.0};
-    PinkNoise pushNoise;
-    SidechainFilter sidechain;
-    GainReductionFeed meterFeed;
+    qm07::CompressorEngine engine;
 };

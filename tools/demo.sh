@@ -36,6 +36,8 @@ echo "== Linux: $native/QM07Compressor.so"
 "$native/tools/vsthost/vsthost" render "$native/QM07Compressor.so" "$out/demo-in.f32" \
   "$out/demo-linux.f32" "${settings[@]}"
 "$native/tools/vsthost/vsthost" render "$native/QM07Compressor.so" "$out/demo-in.f32" \
+  "$out/demo-linux-double.f32" "${settings[@]}" --double >/dev/null
+"$native/tools/vsthost/vsthost" render "$native/QM07Compressor.so" "$out/demo-in.f32" \
   "$out/demo-out.wav" "${settings[@]}" >/dev/null
 
 echo
@@ -44,10 +46,15 @@ echo "== Windows under Wine: $windows/QM07Compressor.dll"
 "${wine_display[@]}" cmake/wine-run.sh "$windows/tools/vsthost/vsthost.exe" render \
   "$windows/QM07Compressor.dll" "$out/demo-in.f32" "$out/demo-windows.f32" "${settings[@]}" \
   2> >(grep -v '^X connection to' >&2)
+"${wine_display[@]}" cmake/wine-run.sh "$windows/tools/vsthost/vsthost.exe" render \
+  "$windows/QM07Compressor.dll" "$out/demo-in.f32" "$out/demo-windows-double.f32" "${settings[@]}" \
+  --double 2> >(grep -v '^X connection to' >&2) >/dev/null
 
 echo
-echo "== Do the two outputs agree to float rounding?"
-if "$native/tools/vsthost/vsthost" compare "$out/demo-linux.f32" "$out/demo-windows.f32"; then
+echo "== Are the two outputs the same, bit for bit, from both process calls?"
+if "$native/tools/vsthost/vsthost" compare "$out/demo-linux.f32" "$out/demo-windows.f32" --ulps 0 &&
+   "$native/tools/vsthost/vsthost" compare "$out/demo-linux-double.f32" "$out/demo-windows-double.f32" \
+     --ulps 0 >/dev/null; then
   echo "Yes. Listen: $out/demo-in.wav (input), $out/demo-out.wav (compressed)."
 else
   echo "No: the Linux and Windows builds of the plug-in sound different."

@@ -1,12 +1,17 @@
-// Cost per stereo frame of the compressor against a loop doing only its one log10 and one exp per frame.
+// Cost per stereo frame of the engine on every instruction set this CPU runs, against a loop doing only
+// one C-library log10 and one exp per frame; the ratios of one run are printed after the table.
+#include "CompressorEngine.h"
+#include "KernelDispatch.h"
 #include "ParameterTable.h"
-#include "TarvelCompressor.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace
@@ -45,15 +50,6 @@ template <typename Sample> struct Buffers
     }
 };
 
-void process(TarvelCompressor& effect, float** in, float** out)
-{
-    effect.processReplacing(in, out, kBlock);
-}
-void process(TarvelCompressor& effect, double** in, double** out)
-{
-    effect.processDoubleReplacing(in, out, kBlock);
-}
-
 /// Runs processBlock over the material one block after another and reports the time per stereo frame.
 template <typename Sample, typename ProcessBlock>
 void timeBlocks(benchmark::State& state, ProcessBlock processBlock)
@@ -72,16 +68,6 @@ void timeBlocks(benchmark::State& state, ProcessBlock processBlock)
     state.counters["ns/frame"] =
         benchmark::Counter(static_cast<double>(state.iterations()) * kBlock,
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-}
-
-/// Arguments: SC Mode position (0, 1, 2), Push position (0, 1).
-template <typename Sample> void engine(benchmark::State& state)
-{
-    TarvelCompressor effect(nullptr);
-    effect.setSampleRate(kRate);
-    effect.setParameter(kScMode, 0.5f * static_cast<float>(state.range(0)));
-    effect.setParameter(kPush, 0.5f * static_cast<float>(state.range(1)));
-    timeBlocks<Sample>(state, [&](Sample** in, Sample** out) { process(effect, in, out); });
 }
 
 /// The floor: the level in dB and a gain from it, with nothing else of the engine.
@@ -103,18 +89,108 @@ template <typename Sample> void baseline(benchmark::State& state)
     timeBlocks<Sample>(state, levelAndGainOnly<Sample>);
 }
 
-void modes(benchmark::internal::Benchmark* b)
+/// The same floor on the engine's own polynomials: decibels of the peak, then the exponential of a gain.
+template <typename Sample> void polynomialFloor(benchmark::State& state, const qm07::EngineKernels* kernels)
 {
-    b->ArgNames({"sc", "push"});
-    for (int sc = 0; sc <= 2; ++sc)
-        for (int push = 0; push <= 1; ++push)
-            b->Args({sc, push});
+    double level[kBlock];
+    double gain[kBlock];
+    timeBlocks<Sample>(state,
+                       [&](Sample** in, Sample** out)
+                       {
+                           for (int n = 0; n < kBlock; ++n)
+                               level[n] = std::max(std::abs(static_cast<double>(in[0][n])),
+                                                   std::abs(static_cast<double>(in[1][n]))) +
+                                          1e-25;
+                           kernels->decibels(level, level, kBlock);
+                           for (int n = 0; n < kBlock; ++n)
+                               level[n] *= -0.5 * 0.11512925464970228;
+                           kernels->exponential(level, gain, kBlock);
+                           for (int n = 0; n < kBlock; ++n)
+                           {
+                               out[0][n] = static_cast<Sample>(gain[n] * in[0][n]);
+                               out[1][n] = static_cast<Sample>(gain[n] * in[1][n]);
+                           }
+                       });
 }
+
+struct Setting
+{
+    const char* name;
+    float scMode;
+    float push;
+};
+
+constexpr Setting kSettings[] = {
+    {"defaults", 0.0f, 0.0f}, {"sc-a", 0.5f, 0.0f}, {"sc-b", 1.0f, 0.0f}, {"push", 0.0f, 0.5f}};
+
+template <typename Sample>
+void engine(benchmark::State& state, const qm07::EngineKernels* kernels, Setting setting)
+{
+    float values[kNumParams];
+    for (int i = 0; i < kNumParams; ++i)
+        values[i] = kParameterTable[i].defaultValue;
+    values[kScMode] = setting.scMode;
+    values[kPush] = setting.push;
+    qm07::CompressorEngine effect(1u);
+    effect.useKernels(*kernels);
+    effect.setEnvelopeTimes(values[kAttack], values[kRelease], kRate);
+    effect.setSidechainMode(positionByThirds(values[kScMode]), kRate);
+    const BlockSettings block = blockSettingsFrom(values);
+    timeBlocks<Sample>(state, [&](Sample** in, Sample** out) { effect.process(block, in, out, kBlock); });
+}
+
+/// The console table, then each engine run as a multiple of the baseline of its precision.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        // With repetitions, the median stands for the benchmark.
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
+                perFrame[run.run_name.str()] = run.counters.at("ns/frame");
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        std::printf(
+            "\nns per frame as a multiple of the baseline (one C-library log10 and exp per frame):\n");
+        for (const auto& [name, ns] : perFrame)
+        {
+            const bool isFloat = name.find("<float>") != std::string::npos;
+            const auto base = perFrame.find(isFloat ? "baseline<float>" : "baseline<double>");
+            if (base != perFrame.end() && name.rfind("baseline", 0) != 0)
+                std::printf("  %-34s %6.3f\n", name.c_str(), ns / base->second);
+        }
+    }
+
+private:
+    std::map<std::string, double> perFrame;
+};
 } // namespace
 
-BENCHMARK(baseline<float>);
-BENCHMARK(engine<float>)->Apply(modes);
-BENCHMARK(baseline<double>);
-BENCHMARK(engine<double>)->Apply(modes);
-
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    benchmark::RegisterBenchmark("baseline<float>", baseline<float>);
+    benchmark::RegisterBenchmark("baseline<double>", baseline<double>);
+    for (const qm07::EngineKernels* kernels : qm07::runnableKernels())
+    {
+        benchmark::RegisterBenchmark((std::string("floor<float>/") + kernels->name).c_str(),
+                                     polynomialFloor<float>, kernels);
+        benchmark::RegisterBenchmark((std::string("floor<double>/") + kernels->name).c_str(),
+                                     polynomialFloor<double>, kernels);
+        for (const Setting& setting : kSettings)
+        {
+            const std::string suffix = std::string("/") + kernels->name + "/" + setting.name;
+            benchmark::RegisterBenchmark(("engine<float>" + suffix).c_str(), engine<float>, kernels, setting);
+            benchmark::RegisterBenchmark(("engine<double>" + suffix).c_str(), engine<double>, kernels,
+                                         setting);
+        }
+    }
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+}

@@ -1,7 +1,9 @@
-// Driving the compressor from tests: stereo buffers, blockwise processing in either precision.
+// Driving the engine (or the whole effect) from tests: stereo buffers, blockwise processing in either
+// precision.
 #pragma once
 
-#include "TarvelCompressor.h"
+#include "CompressorEngine.h"
+#include "ParameterTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,6 +41,30 @@ inline Stereo noise(std::size_t frames, double peak, std::uint32_t seed = 1)
     return x;
 }
 
+/// Seconds of everything an engine meets: silence, subnormals, quiet and full-scale tones swelling in and
+/// out, and noise bursts to full scale, different per channel.
+inline Stereo programme(double rate, double seconds)
+{
+    const auto frames = static_cast<std::size_t>(rate * seconds);
+    Stereo x{std::vector<double>(frames), std::vector<double>(frames)};
+    std::uint32_t seed = 99;
+    for (std::size_t n = 0; n < frames; ++n)
+    {
+        const double t = static_cast<double>(n) / rate;
+        seed = seed * 1664525u + 1013904223u;
+        const double noise = static_cast<double>(seed >> 8) / 8388608.0 - 1.0;
+        const double swell = 0.5 - 0.5 * std::cos(2.0 * 3.141592653589793 * 0.7 * t);
+        const double burst = std::fmod(t, 0.5) < 0.05 ? noise : 0.0;
+        const int part = static_cast<int>(4.0 * t / seconds);
+        x.left[n] = part == 0   ? 0.0
+                    : part == 1 ? (n % 2 ? 1e-310 : -3e-320)
+                                : 0.9 * swell * std::sin(0.05 * n) + 0.1 * burst;
+        x.right[n] =
+            part < 2 ? x.left[n] : swell * swell * std::sin(0.013 * n + 1.0) + (part == 3 ? burst : 0.0);
+    }
+    return x;
+}
+
 inline StereoFloat toFloat(const Stereo& x)
 {
     return {std::vector<float>(x.left.begin(), x.left.end()),
@@ -52,19 +78,50 @@ inline Stereo append(Stereo a, const Stereo& b)
     return a;
 }
 
-inline void processBlock(TarvelCompressor& fx, float** in, float** out, std::int32_t frames)
+/// The engine as the effect drives it, without the effect: ten stored values, coefficients updated
+/// when Attack, Release or SC Mode change, and a sample rate known from the start.
+class EngineRig
 {
-    fx.processReplacing(in, out, frames);
-}
+public:
+    explicit EngineRig(float rate, std::uint32_t noiseSeed = 1) : engine(noiseSeed)
+    {
+        for (std::int32_t i = 0; i < kNumParams; ++i)
+            values[i] = kParameterTable[i].defaultValue;
+        setSampleRate(rate);
+    }
 
-inline void processBlock(TarvelCompressor& fx, double** in, double** out, std::int32_t frames)
+    void setSampleRate(float rate)
+    {
+        sampleRate = rate;
+        engine.setEnvelopeTimes(values[kAttack], values[kRelease], rate);
+        engine.setSidechainMode(positionByThirds(values[kScMode]), rate);
+        engine.gainReductionFeed().sampleRateChanged(rate);
+    }
+
+    void setParameter(std::int32_t index, float value)
+    {
+        values[index] = std::clamp(value, 0.0f, 1.0f);
+        if (index == kAttack || index == kRelease)
+            engine.setEnvelopeTimes(values[kAttack], values[kRelease], sampleRate);
+        else if (index == kScMode)
+            engine.setSidechainMode(positionByThirds(values[kScMode]), sampleRate);
+    }
+
+    BlockSettings settings() const { return blockSettingsFrom(values); }
+
+    qm07::CompressorEngine engine;
+    float values[kNumParams];
+    float sampleRate = 0.0f;
+};
+
+template <typename Sample> void processBlock(EngineRig& fx, Sample** in, Sample** out, std::int32_t frames)
 {
-    fx.processDoubleReplacing(in, out, frames);
+    fx.engine.process(fx.settings(), in, out, frames);
 }
 
 /// Runs the whole input through the effect in blocks of at most blockSize frames.
-template <typename Sample>
-StereoOf<Sample> process(TarvelCompressor& fx, StereoOf<Sample> in, std::size_t blockSize = 1u << 30)
+template <typename Effect, typename Sample>
+StereoOf<Sample> process(Effect& fx, StereoOf<Sample> in, std::size_t blockSize = 1u << 30)
 {
     StereoOf<Sample> out{std::vector<Sample>(in.frames()), std::vector<Sample>(in.frames())};
     for (std::size_t start = 0; start < in.frames(); start += blockSize)
@@ -84,7 +141,8 @@ inline double reductionAt(const Stereo& in, const Stereo& out, std::size_t n, do
 }
 
 /// Sets the given parameters, as a host would, one after the other.
-inline void configure(TarvelCompressor& fx, std::initializer_list<std::pair<std::int32_t, float>> values)
+template <typename Effect>
+void configure(Effect& fx, std::initializer_list<std::pair<std::int32_t, float>> values)
 {
     for (const auto& [index, value] : values)
         fx.setParameter(index, value);

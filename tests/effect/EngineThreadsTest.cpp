@@ -1,6 +1,6 @@
 // Parameter writes, chunk restores and meter hand-over from other threads while audio is processed, and
 // coefficient updates that another thread's change overtakes.
-#include "EngineTestSupport.h"
+#include "EffectTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // The static curve joins its straight parts without a step at either knee edge.
 #include "GainComputer.h"
+#include "ScalarLane.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,11 @@ namespace
 {
 double reductionAt(double level, double threshold, double slope, double kneeWidth)
 {
-    return staticCurve(level, level - threshold, slope, 0.5 * kneeWidth, kneeWidth) - level;
+    using qm07::ScalarLane;
+    return qm07::staticCurve(ScalarLane(level), ScalarLane(level - threshold), ScalarLane(slope),
+                             ScalarLane(0.5 * kneeWidth), ScalarLane(kneeWidth))
+               .v -
+           level;
 }
 } // namespace
 

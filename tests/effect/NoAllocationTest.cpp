@@ -1,5 +1,5 @@
 // Processing and the changes that may reach the audio thread never touch the heap.
-#include "EngineTestSupport.h"
+#include "EffectTestSupport.h"
 
 #include <gtest/gtest.h>
 

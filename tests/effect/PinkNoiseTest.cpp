@@ -1,12 +1,9 @@
-// Push noise: bounds, reproducibility, low-frequency weighting, and the per-instance seed.
+// Push noise: bounds, reproducibility, low-frequency weighting.
 #include "PinkNoise.h"
-#include "TickCount.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
-#include <thread>
 #include <vector>
 
 TEST(PinkNoise, StaysWithinThreeEighthsAndUsesTheRange)
@@ -79,11 +76,4 @@ TEST(PinkNoise, SlowRowsWeightTheSpectrumTowardsLowFrequencies)
     }
     const double ratio = (meanEnergy / kBlocks) / (valueEnergy / (kBlocks * kBlock));
     EXPECT_GT(ratio, 4.0 / kBlock);
-}
-
-TEST(TickCount, InstancesStartedAtDifferentTimesGetDifferentSeeds)
-{
-    const std::uint32_t first = tickCount();
-    std::this_thread::sleep_for(std::chrono::milliseconds(40));
-    EXPECT_NE(tickCount(), first);
 }
