@@ -4,6 +4,7 @@
 #include "AEffEditor.h"
 #include "TextConversions.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace
@@ -134,6 +135,8 @@ std::intptr_t AudioEffect::dispatcher(std::int32_t opcode, std::int32_t index, s
     case effGetChunk:
         return ptr ? getChunk(static_cast<void**>(ptr), index != 0) : 0;
     case effSetChunk:
+        // A size the operation's 32 bits cannot hold whole is a lie about the buffer: it reaches nobody.
+        if (value < 0 || value > INT32_MAX) return 0;
         return setChunk(ptr, static_cast<std::int32_t>(value), index != 0);
     default:
         return 0;

@@ -316,6 +316,37 @@ TEST(Dispatcher, ArgumentsTravelAsDeclared)
     EXPECT_EQ(effect.calls[7].f, 1.5f);
 }
 
+TEST(Dispatcher, ChunkSizesThatDoNotFitWholeNeverReachTheEffect)
+{
+    // Negative sizes whose low 32 bits look like a whole chunk would otherwise pass as 40 bytes.
+    const struct
+    {
+        std::int64_t size;
+        bool reaches;
+    } cases[] = {
+        {0, true},
+        {40, true},
+        {INT32_MAX, true},
+        {-1, false},
+        {-(std::int64_t{1} << 32) + 40, false},
+        {INT64_MIN + 40, false},
+        {std::int64_t{INT32_MAX} + 1, false},
+        {(std::int64_t{1} << 32) + 40, false},
+    };
+    for (const auto& c : cases)
+    {
+        SpyEffect effect;
+        char data[40] = {};
+        const auto answer = effect.dispatch(effSetChunk, 0, static_cast<std::intptr_t>(c.size), data);
+        ASSERT_EQ(effect.calls.size(), c.reaches ? 1u : 0u) << c.size;
+        EXPECT_EQ(answer, c.reaches ? 5 : 0) << c.size;
+        if (c.reaches)
+        {
+            EXPECT_EQ(effect.calls[0].b, c.size);
+        }
+    }
+}
+
 TEST(Dispatcher, ProgramChangesOnlyWithinTheProgramCount)
 {
     SpyEffect effect; // three programs
