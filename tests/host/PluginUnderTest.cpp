@@ -3,7 +3,6 @@
 
 #include "DemoSynth.h"
 
-#include <algorithm>
 #include <gtest/gtest.h>
 
 const char* pluginUnderTestPath()
@@ -17,23 +16,6 @@ std::unique_ptr<HostedPlugin> loadPluginUnderTest()
     auto plugin = HostedPlugin::load(pluginUnderTestPath(), error);
     if (!plugin) ADD_FAILURE() << error;
     return plugin;
-}
-
-bool GuardedBuffer::guardIntact() const
-{
-    return std::all_of(bytes.begin() + static_cast<std::ptrdiff_t>(size), bytes.end(),
-                       [](unsigned char b) { return b == kFill; });
-}
-
-bool GuardedBuffer::untouched() const
-{
-    return std::all_of(bytes.begin(), bytes.end(), [](unsigned char b) { return b == kFill; });
-}
-
-std::string GuardedBuffer::text() const
-{
-    const auto end = std::find(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size), 0);
-    return std::string(bytes.begin(), end);
 }
 
 AudioClip testSignal(double sampleRate, double seconds)

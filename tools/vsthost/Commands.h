@@ -9,3 +9,4 @@ int runRender(const std::vector<std::string>& args);
 int runBench(const std::vector<std::string>& args);
 int runCompare(const std::vector<std::string>& args);
 int runEdit(const std::vector<std::string>& args);
+int runValidate(const std::vector<std::string>& args);

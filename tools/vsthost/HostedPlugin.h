@@ -24,6 +24,7 @@ public:
     HostedPlugin& operator=(const HostedPlugin&) = delete;
 
     AEffect& effect() { return *record; }
+    const AEffect& effect() const { return *record; }
     std::intptr_t dispatch(std::int32_t opcode, std::int32_t index = 0, std::intptr_t value = 0,
                            void* ptr = nullptr, float opt = 0.0f);
 

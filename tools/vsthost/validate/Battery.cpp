@@ -1,0 +1,66 @@
+// Runs the checks and prints one line per check and the total.
+#include "Battery.h"
+
+#include "CrashReport.h"
+
+#include <cstdio>
+
+bool Findings::expect(bool condition, const std::string& problem)
+{
+    if (condition) return true;
+    if (first.size() < kShown) first.push_back(problem);
+    ++count;
+    return false;
+}
+
+Outcome Findings::outcome() const
+{
+    if (count == 0) return {};
+    std::string detail;
+    for (const auto& problem : first)
+        detail += (detail.empty() ? "" : "; ") + problem;
+    if (count > static_cast<int>(first.size()))
+        detail += " (" + std::to_string(count - static_cast<int>(first.size())) + " more)";
+    return Outcome::fail(detail);
+}
+
+Session::Session(std::string pluginPath, int strictness, std::uint32_t seed)
+    : path(std::move(pluginPath)), level(strictness), baseSeed(seed)
+{
+}
+
+std::unique_ptr<HostedPlugin> Session::load(std::string& error) const
+{
+    return HostedPlugin::load(path, error);
+}
+
+void Session::beginCheck(const std::string& name)
+{
+    // FNV-1a, so that every build of the host draws the same numbers for the same seed.
+    std::uint32_t hash = 2166136261u;
+    for (const unsigned char c : name)
+        hash = (hash ^ c) * 16777619u;
+    generator.seed(baseSeed ^ hash);
+}
+
+int runBattery(Session& session, const std::vector<Check>& checks)
+{
+    static const char* const kVerdictNames[] = {"PASS", "FAIL", "SKIP"};
+    int passed = 0;
+    int failed = 0;
+    for (const Check& check : checks)
+    {
+        if (check.minStrictness > session.strictness()) continue;
+        session.beginCheck(check.name);
+        CrashReport::running(check.name, passed, failed);
+        const Outcome outcome = check.run(session);
+        std::printf("%s  %s%s%s\n", kVerdictNames[static_cast<int>(outcome.verdict)], check.name,
+                    outcome.detail.empty() ? "" : ": ", outcome.detail.c_str());
+        std::fflush(stdout);
+        passed += outcome.verdict == Verdict::Pass;
+        failed += outcome.verdict == Verdict::Fail;
+    }
+    CrashReport::running(nullptr, passed, failed);
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}

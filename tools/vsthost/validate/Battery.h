@@ -1,0 +1,77 @@
+// The validation battery's frame: checks, their verdicts, the session they share, and the runner.
+#pragma once
+
+#include "HostedPlugin.h"
+
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+enum class Verdict
+{
+    Pass,
+    Fail,
+    Skip,
+};
+
+struct Outcome
+{
+    Verdict verdict = Verdict::Pass;
+    std::string detail;
+
+    static Outcome skip(std::string reason) { return {Verdict::Skip, std::move(reason)}; }
+    static Outcome fail(std::string reason) { return {Verdict::Fail, std::move(reason)}; }
+};
+
+/// The problems one check finds; the check passes when there are none.
+class Findings
+{
+public:
+    /// Records problem unless condition holds; answers condition.
+    bool expect(bool condition, const std::string& problem);
+    void add(const std::string& problem) { expect(false, problem); }
+    bool empty() const { return count == 0; }
+    /// Pass, or Fail naming the first problems and how many there were.
+    Outcome outcome() const;
+
+private:
+    static constexpr std::size_t kShown = 3;
+    std::vector<std::string> first;
+    int count = 0;
+};
+
+/// What every check gets: fresh instances of the plug-in, how hard to push, and a seeded random source.
+class Session
+{
+public:
+    Session(std::string pluginPath, int strictness, std::uint32_t seed);
+
+    /// A fresh instance, opened but not started; null with the reason in error when it cannot be had.
+    std::unique_ptr<HostedPlugin> load(std::string& error) const;
+    int strictness() const { return level; }
+    std::uint32_t seed() const { return baseSeed; }
+    /// The random source of the running check, reseeded for each check from the seed and its name,
+    /// so a check draws the same numbers whatever runs before it.
+    std::mt19937& random() { return generator; }
+    void beginCheck(const std::string& name);
+
+private:
+    std::string path;
+    int level;
+    std::uint32_t baseSeed;
+    std::mt19937 generator;
+};
+
+struct Check
+{
+    const char* name;
+    /// The check runs from this strictness on.
+    int minStrictness;
+    Outcome (*run)(Session& session);
+};
+
+/// Runs the checks the session's strictness asks for, one line each, then "N passed, M failed";
+/// answers the exit status (1 when anything failed).
+int runBattery(Session& session, const std::vector<Check>& checks);

@@ -1,0 +1,166 @@
+// Processing checks: every sample rate, both sample types, in place and not, random block sizes.
+#include "Battery.h"
+#include "Checks.h"
+#include "Drive.h"
+
+namespace
+{
+long long framesPerSetup(const Session& session, double rate)
+{
+    return std::max<long long>(3 * kLargestBlock, static_cast<long long>(rate * 0.05 * session.strictness()));
+}
+
+/// Plays signal through every set-up in random blocks; inspect names what is wrong with one call's
+/// result (empty when nothing is) and the first problem of a set-up ends that set-up.
+template <typename Inspect> Outcome acrossSetups(Session& session, Signal signal, Inspect inspect)
+{
+    std::string error;
+    auto plugin = session.load(error);
+    if (!plugin) return Outcome::fail(error);
+    Findings findings;
+    for (const Setup& setup : everySetup(*plugin))
+    {
+        plugin->start(setup.rate, kLargestBlock);
+        Stimulus stimulus(setup.rate, session.random()());
+        stimulus.setSignal(signal);
+        const auto blocks =
+            randomBlocks(session.random(), framesPerSetup(session, setup.rate), kLargestBlock);
+        withSampleType(
+            setup,
+            [&](auto sample)
+            {
+                ProcessBuffers<decltype(sample)> buffers(
+                    plugin->effect().numInputs, plugin->effect().numOutputs, kLargestBlock, setup.inPlace);
+                for (std::size_t i = 0; i < blocks.size(); ++i)
+                {
+                    stimulus.fill(buffers, blocks[i]);
+                    buffers.process(plugin->effect(), blocks[i]);
+                    const std::string problem = inspect(buffers);
+                    if (!findings.expect(problem.empty(),
+                                         setup.describe() + ", call " + std::to_string(i + 1) + " of " +
+                                             std::to_string(blocks[i]) + " frames: " + problem))
+                        break;
+                }
+            });
+    }
+    return findings.outcome();
+}
+
+template <typename Buffers> std::string finiteAndTidy(const Buffers& buffers)
+{
+    const std::string misuse = buffers.misuse();
+    if (!misuse.empty()) return misuse;
+    const OutputScan scan = buffers.scan();
+    return scan.nonFinite ? scan.first : std::string();
+}
+
+Outcome randomBlocksEverywhere(Session& session)
+{
+    return acrossSetups(session, Signal::Audio, [](const auto& buffers) { return finiteAndTidy(buffers); });
+}
+
+Outcome silenceStaysClean(Session& session)
+{
+    return acrossSetups(session, Signal::Silence,
+                        [](const auto& buffers)
+                        {
+                            const std::string problem = finiteAndTidy(buffers);
+                            if (!problem.empty()) return problem;
+                            const OutputScan scan = buffers.scan();
+                            return scan.subnormal ? scan.first : std::string();
+                        });
+}
+
+Outcome extremeInputStaysFinite(Session& session)
+{
+    Findings findings;
+    for (const Signal signal : {Signal::Noise, Signal::Impulses, Signal::Loud})
+    {
+        const Outcome outcome =
+            acrossSetups(session, signal, [](const auto& buffers) { return finiteAndTidy(buffers); });
+        static const char* const kNames[] = {"", "", "full-scale noise", "impulses", "noise at +12 dBFS"};
+        if (outcome.verdict == Verdict::Fail)
+            findings.add(std::string(kNames[static_cast<int>(signal)]) + ": " + outcome.detail);
+    }
+    return findings.outcome();
+}
+
+/// After a block with NaN and infinities, the next block of ordinary audio comes out finite.
+Outcome recoversFromNonFiniteInput(Session& session)
+{
+    std::string error;
+    auto plugin = session.load(error);
+    if (!plugin) return Outcome::fail(error);
+    Findings findings;
+    std::uniform_int_distribution<int> size(1, 1024);
+    for (const Setup& setup : everySetup(*plugin))
+    {
+        plugin->start(setup.rate, kLargestBlock);
+        Stimulus stimulus(setup.rate, session.random()());
+        withSampleType(setup,
+                       [&](auto sample)
+                       {
+                           ProcessBuffers<decltype(sample)> buffers(plugin->effect().numInputs,
+                                                                    plugin->effect().numOutputs,
+                                                                    kLargestBlock, setup.inPlace);
+                           auto play = [&](Signal signal, int frames)
+                           {
+                               stimulus.setSignal(signal);
+                               stimulus.fill(buffers, frames);
+                               buffers.process(plugin->effect(), frames);
+                           };
+                           for (int round = 0; round < session.strictness(); ++round)
+                           {
+                               play(Signal::Audio, size(session.random()));
+                               play(Signal::NonFinite, size(session.random()));
+                               const int after = size(session.random());
+                               play(Signal::Audio, after);
+                               const std::string problem = finiteAndTidy(buffers);
+                               if (!findings.expect(problem.empty(), setup.describe() + ", the " +
+                                                                         std::to_string(after) +
+                                                                         "-frame block after: " + problem))
+                                   break;
+                           }
+                       });
+    }
+    return findings.outcome();
+}
+
+Outcome emptyCallsWriteNothing(Session& session)
+{
+    std::string error;
+    auto plugin = session.load(error);
+    if (!plugin) return Outcome::fail(error);
+    Findings findings;
+    for (const Setup& setup : everySetup(*plugin))
+    {
+        plugin->start(setup.rate, kLargestBlock);
+        withSampleType(setup,
+                       [&](auto sample)
+                       {
+                           ProcessBuffers<decltype(sample)> buffers(plugin->effect().numInputs,
+                                                                    plugin->effect().numOutputs,
+                                                                    kLargestBlock, setup.inPlace);
+                           buffers.process(plugin->effect(), 0);
+                           const std::string misuse = buffers.misuse();
+                           findings.expect(misuse.empty(), setup.describe() + ": " + misuse);
+                       });
+    }
+    return findings.outcome();
+}
+} // namespace
+
+std::vector<Check> processChecks()
+{
+    return {
+        {"process: random blocks of 1 to 8192 frames at 22050 to 192000 Hz, float and double, in place and "
+         "out of place: finite output, nothing written outside the buffers",
+         1, randomBlocksEverywhere},
+        {"process: silence gives finite output without subnormals", 1, silenceStaysClean},
+        {"process: full-scale noise, impulses and noise over full scale give finite output", 2,
+         extremeInputStaysFinite},
+        {"process: output is finite again within one block after NaN and infinite input", 2,
+         recoversFromNonFiniteInput},
+        {"process: a call of 0 frames writes nothing", 3, emptyCallsWriteNothing},
+    };
+}
