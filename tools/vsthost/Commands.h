@@ -10,3 +10,4 @@ int runBench(const std::vector<std::string>& args);
 int runCompare(const std::vector<std::string>& args);
 int runEdit(const std::vector<std::string>& args);
 int runValidate(const std::vector<std::string>& args);
+int runLeaks(const std::vector<std::string>& args);

@@ -15,6 +15,7 @@ const char kUsage[] =
     "  vsthost edit PLUGIN [--seconds S] [--set NAME=VALUE ...] [--at S:NAME=VALUE ...]\n"
     "               [--signal drums|tone|silence] [--block N] [--rate HZ]\n"
     "  vsthost validate PLUGIN [--strictness 1..10] [--seed N]\n"
+    "  vsthost leaks PLUGIN [--cycles N]\n"
     "\n"
     "Files ending in .f32 are raw interleaved stereo float32, little-endian, without a header;\n"
     "--rate gives their sample rate (default 48000). The native build also reads what libsndfile\n"
@@ -23,7 +24,8 @@ const char kUsage[] =
     "(default 512). compare succeeds when every sample is within N float steps (default 2).\n"
     "edit opens the editor, idles it 30 times a second, plays the signal through the plug-in and\n"
     "prints every edit the editor reports; --at sets a parameter from the audio thread at a time.\n"
-    "validate runs a battery of checks, one line each, and fails when any check fails.\n";
+    "validate runs a battery of checks, one line each, and fails when any check fails. leaks loads,\n"
+    "runs and unloads the plug-in N times (default 1000) and fails when memory or GDI objects grow.\n";
 }
 
 int main(int argc, char** argv)
@@ -41,6 +43,7 @@ int main(int argc, char** argv)
     if (std::strcmp(command, "compare") == 0) return runCompare(args);
     if (std::strcmp(command, "edit") == 0) return runEdit(args);
     if (std::strcmp(command, "validate") == 0) return runValidate(args);
+    if (std::strcmp(command, "leaks") == 0) return runLeaks(args);
     std::fputs(kUsage, stderr);
     return 2;
 }

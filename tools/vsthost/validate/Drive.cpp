@@ -7,7 +7,7 @@
 #include <limits>
 
 Stimulus::Stimulus(double sampleRate, std::uint32_t seed)
-    : audio(synthesizeDemo(sampleRate, 2.0).channels), random(seed),
+    : rate(sampleRate), random(seed),
       impulsePeriod(static_cast<long long>(sampleRate / 5.0))
 {
 }
@@ -21,6 +21,7 @@ double Stimulus::next(int channel)
         return 0.0;
     case Signal::Audio:
     {
+        if (audio.empty()) audio = synthesizeDemo(rate, 2.0).channels;
         const auto& samples = audio[static_cast<std::size_t>(channel) % audio.size()];
         return samples[static_cast<std::size_t>(position) % samples.size()];
     }

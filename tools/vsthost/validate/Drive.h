@@ -37,7 +37,8 @@ private:
     double next(int channel);
 
     Signal signal = Signal::Audio;
-    std::vector<std::vector<float>> audio;
+    double rate;
+    std::vector<std::vector<float>> audio; ///< made on first use: most runs never play it
     std::mt19937 random;
     long long position = 0;
     long long impulsePeriod;
