@@ -9,7 +9,8 @@ packages=(
   xvfb xauth xdotool imagemagick
   libstb-dev libgtest-dev libbenchmark-dev libsndfile1-dev libcairo2-dev libx11-dev
   python3-cairo python3-numpy python3-pil fonts-dejavu-core
-  zam-plugins
+  clang-14 libclang-rt-14-dev libfuzzer-14-dev
+  zam-plugins lsp-plugins-vst
 )
 
 missing=()

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Builds every flavour and runs every test: native, Windows under Wine on a virtual display,
-# and the sanitizer builds (AddressSanitizer with UndefinedBehaviorSanitizer, ThreadSanitizer).
+# the sanitizer builds (AddressSanitizer with UndefinedBehaviorSanitizer, ThreadSanitizer), and the
+# fuzz targets (clang, libFuzzer), each fuzzed for a bounded time.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh || exit 1
 
 werror=${QM07_WERROR:-OFF}
 failed=()
-for preset in native windows asan tsan; do
+for preset in native windows asan tsan fuzz; do
   echo "== build $preset"
   if ! cmake --preset "$preset" -DQM07_WERROR="$werror"; then
     failed+=("configure:$preset")
@@ -25,6 +26,7 @@ run_tests native
 run_tests windows xvfb-run -a -s "-screen 0 1280x1024x24"
 run_tests asan
 run_tests tsan
+run_tests fuzz
 
 if [ ${#failed[@]} -ne 0 ]; then
   echo "FAILED: ${failed[*]}"

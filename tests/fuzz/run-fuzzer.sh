@@ -21,7 +21,7 @@ fi
 "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
   -artifact_prefix="$work/artifacts/" "$work/corpus" "$seeds" >"$work/fuzz.log" 2>&1
 status=$?
-grep -E '^INFO: Seed|^#[0-9]+ +(INITED|DONE)|^stat::number_of_executed_units|^Done ' "$work/fuzz.log"
+grep -E '^INFO: Seed|^INFO: Loaded .* PC tables|^#[0-9]+[[:space:]]+(INITED|DONE)|^Done ' "$work/fuzz.log"
 if [ $status -ne 0 ]; then
   tail -n 60 "$work/fuzz.log"
   echo "$name: FAILED; the input is in $work/artifacts/ — add it to $regressions to keep it as a regression case"

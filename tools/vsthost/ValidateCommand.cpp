@@ -11,18 +11,6 @@
 namespace
 {
 constexpr int kDefaultStrictness = 5;
-
-std::vector<Check> allChecks()
-{
-    std::vector<Check> checks;
-    for (auto group :
-         {identityChecks, opcodeChecks, parameterChecks, stateChecks, processChecks, behaviourChecks})
-    {
-        const auto more = group();
-        checks.insert(checks.end(), more.begin(), more.end());
-    }
-    return checks;
-}
 } // namespace
 
 int runValidate(const std::vector<std::string>& args)

@@ -3,8 +3,6 @@
 
 #include "CrashReport.h"
 
-#include <cstdio>
-
 bool Findings::expect(bool condition, const std::string& problem)
 {
     if (condition) return true;
@@ -43,7 +41,7 @@ void Session::beginCheck(const std::string& name)
     generator.seed(baseSeed ^ hash);
 }
 
-int runBattery(Session& session, const std::vector<Check>& checks)
+int runBattery(Session& session, const std::vector<Check>& checks, std::FILE* out)
 {
     static const char* const kVerdictNames[] = {"PASS", "FAIL", "SKIP"};
     int passed = 0;
@@ -54,13 +52,13 @@ int runBattery(Session& session, const std::vector<Check>& checks)
         session.beginCheck(check.name);
         CrashReport::running(check.name, passed, failed);
         const Outcome outcome = check.run(session);
-        std::printf("%s  %s%s%s\n", kVerdictNames[static_cast<int>(outcome.verdict)], check.name,
-                    outcome.detail.empty() ? "" : ": ", outcome.detail.c_str());
-        std::fflush(stdout);
+        std::fprintf(out, "%s  %s%s%s\n", kVerdictNames[static_cast<int>(outcome.verdict)], check.name,
+                     outcome.detail.empty() ? "" : ": ", outcome.detail.c_str());
+        std::fflush(out);
         passed += outcome.verdict == Verdict::Pass;
         failed += outcome.verdict == Verdict::Fail;
     }
     CrashReport::running(nullptr, passed, failed);
-    std::printf("%d passed, %d failed\n", passed, failed);
+    std::fprintf(out, "%d passed, %d failed\n", passed, failed);
     return failed == 0 ? 0 : 1;
 }

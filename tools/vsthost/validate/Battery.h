@@ -4,6 +4,7 @@
 #include "HostedPlugin.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <random>
 #include <string>
@@ -72,6 +73,6 @@ struct Check
     Outcome (*run)(Session& session);
 };
 
-/// Runs the checks the session's strictness asks for, one line each, then "N passed, M failed";
+/// Runs the checks the session's strictness asks for, one line each on out, then "N passed, M failed";
 /// answers the exit status (1 when anything failed).
-int runBattery(Session& session, const std::vector<Check>& checks);
+int runBattery(Session& session, const std::vector<Check>& checks, std::FILE* out = stdout);

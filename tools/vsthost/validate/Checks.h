@@ -11,3 +11,6 @@ std::vector<Check> parameterChecks();
 std::vector<Check> stateChecks();
 std::vector<Check> processChecks();
 std::vector<Check> behaviourChecks();
+
+/// Every check, in the order above.
+std::vector<Check> allChecks();

@@ -7,8 +7,7 @@
 #include <limits>
 
 Stimulus::Stimulus(double sampleRate, std::uint32_t seed)
-    : rate(sampleRate), random(seed),
-      impulsePeriod(static_cast<long long>(sampleRate / 5.0))
+    : rate(sampleRate), random(seed), impulsePeriod(static_cast<long long>(sampleRate / 5.0))
 {
 }
 

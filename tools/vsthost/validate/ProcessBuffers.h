@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <type_traits>
@@ -85,8 +86,12 @@ public:
                 result.nonFinite += bad;
                 result.subnormal += tiny;
                 if ((bad || tiny) && result.first.empty())
-                    result.first = "output " + std::to_string(c) + " sample " + std::to_string(n) + " is " +
-                                   std::to_string(static_cast<double>(x));
+                {
+                    char value[32];
+                    std::snprintf(value, sizeof(value), "%g", static_cast<double>(x));
+                    result.first =
+                        "output " + std::to_string(c) + " sample " + std::to_string(n) + " is " + value;
+                }
             }
         return result;
     }

@@ -1,0 +1,14 @@
+// The battery in running order: identity, opcodes, parameters, state, processing, behaviour over time.
+#include "Checks.h"
+
+std::vector<Check> allChecks()
+{
+    std::vector<Check> checks;
+    for (auto group :
+         {identityChecks, opcodeChecks, parameterChecks, stateChecks, processChecks, behaviourChecks})
+    {
+        const auto more = group();
+        checks.insert(checks.end(), more.begin(), more.end());
+    }
+    return checks;
+}
