@@ -69,7 +69,8 @@ std::vector<Setup> everySetup(const HostedPlugin& plugin)
     for (const double rate : kRates)
         for (const bool doublePrecision : {false, true})
             for (const bool inPlace : {false, true})
-                if (!doublePrecision || plugin.canDoubleReplacing())
+                if (doublePrecision ? plugin.canDoubleReplacing() && plugin.effect().processDoubleReplacing
+                                    : plugin.effect().processReplacing != nullptr)
                     setups.push_back({rate, doublePrecision, inPlace});
     return setups;
 }

@@ -58,7 +58,7 @@ struct Setup
 };
 
 /// Every sample rate from 22050 to 192000 that hosts use, each in single and (when offered) double
-/// precision, in place and out of place.
+/// precision, in place and out of place; none for a process call the record does not have.
 std::vector<Setup> everySetup(const HostedPlugin& plugin);
 
 constexpr int kLargestBlock = 8192;

@@ -5,6 +5,20 @@
 
 namespace
 {
+/// A fresh instance for the processing checks; null with the outcome to report when there is none.
+std::unique_ptr<HostedPlugin> loadForProcessing(Session& session, Outcome& outcome)
+{
+    std::string error;
+    auto plugin = session.load(error);
+    if (!plugin)
+        outcome = Outcome::fail(error);
+    else if (!plugin->effect().processReplacing)
+        outcome = Outcome::skip("the record has no processReplacing");
+    else
+        return plugin;
+    return nullptr;
+}
+
 long long framesPerSetup(const Session& session, double rate)
 {
     return std::max<long long>(3 * kLargestBlock, static_cast<long long>(rate * 0.05 * session.strictness()));
@@ -14,9 +28,9 @@ long long framesPerSetup(const Session& session, double rate)
 /// result (empty when nothing is) and the first problem of a set-up ends that set-up.
 template <typename Inspect> Outcome acrossSetups(Session& session, Signal signal, Inspect inspect)
 {
-    std::string error;
-    auto plugin = session.load(error);
-    if (!plugin) return Outcome::fail(error);
+    Outcome refused;
+    auto plugin = loadForProcessing(session, refused);
+    if (!plugin) return refused;
     Findings findings;
     for (const Setup& setup : everySetup(*plugin))
     {
@@ -88,9 +102,9 @@ Outcome extremeInputStaysFinite(Session& session)
 /// After a block with NaN and infinities, the next block of ordinary audio comes out finite.
 Outcome recoversFromNonFiniteInput(Session& session)
 {
-    std::string error;
-    auto plugin = session.load(error);
-    if (!plugin) return Outcome::fail(error);
+    Outcome refused;
+    auto plugin = loadForProcessing(session, refused);
+    if (!plugin) return refused;
     Findings findings;
     std::uniform_int_distribution<int> size(1, 1024);
     for (const Setup& setup : everySetup(*plugin))
@@ -128,9 +142,9 @@ Outcome recoversFromNonFiniteInput(Session& session)
 
 Outcome emptyCallsWriteNothing(Session& session)
 {
-    std::string error;
-    auto plugin = session.load(error);
-    if (!plugin) return Outcome::fail(error);
+    Outcome refused;
+    auto plugin = loadForProcessing(session, refused);
+    if (!plugin) return refused;
     Findings findings;
     for (const Setup& setup : everySetup(*plugin))
     {
