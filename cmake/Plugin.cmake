@@ -16,7 +16,8 @@ qm07_warnings(QM07Compressor)
 
 if(WIN32)
   # The definition file alone decides the exports; main is the same function under a second name.
-  target_sources(QM07Compressor PRIVATE ${CMAKE_SOURCE_DIR}/vst/PluginExports.def)
+  target_sources(QM07Compressor PRIVATE ${CMAKE_SOURCE_DIR}/vst/PluginExports.def
+                                        ${CMAKE_SOURCE_DIR}/vst/win32/ModuleDetach.cpp)
 else()
   # Everything else stays hidden: the entry point gets default visibility, the version script keeps
   # only the two names, and main is bound to the entry point's address at link time.

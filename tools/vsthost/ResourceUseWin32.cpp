@@ -1,5 +1,6 @@
-// Heap bytes by walking every process heap, private bytes from the process counters, and GDI headroom by
-// creating brushes until the system refuses (GetGuiResources answers 0 under Wine, so it cannot count).
+// Heap bytes by walking every process heap, committed bytes from the process counters (Wine's PrivateUsage
+// never moves), and GDI headroom by creating brushes until the system refuses (GetGuiResources answers 0
+// under Wine, so it cannot count).
 #include "ResourceUse.h"
 
 #include <windows.h>
@@ -45,18 +46,19 @@ std::int64_t gdiHeadroom()
 ResourceUse measureResources()
 {
     ResourceUse use;
+    // First: the probe itself commits room for the handles it creates, which must not count as growth.
+    use.gdiHeadroom = gdiHeadroom();
     use.heapBytes = heapBytesInUse();
     PROCESS_MEMORY_COUNTERS_EX counters = {};
     counters.cb = sizeof(counters);
     if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                              sizeof(counters)))
-        use.processBytes = static_cast<std::int64_t>(counters.PrivateUsage);
-    use.gdiHeadroom = gdiHeadroom();
+        use.processBytes = static_cast<std::int64_t>(counters.PagefileUsage);
     return use;
 }
 
 std::string resourceMethods()
 {
-    return "heap: HeapWalk over GetProcessHeaps, busy blocks; process: PrivateUsage from "
+    return "heap: HeapWalk over GetProcessHeaps, busy blocks; process: PagefileUsage from "
            "GetProcessMemoryInfo; GDI: solid brushes creatable before CreateSolidBrush fails";
 }
