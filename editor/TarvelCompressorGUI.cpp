@@ -7,6 +7,7 @@
 #include "CHorizontalSwitch.h"
 #include "CKnob.h"
 #include "EditorImages.h"
+#include "PlatformFrame.h"
 #include "TarvelCompressor.h"
 #include "TarvelGR.h"
 
@@ -77,7 +78,7 @@ bool TarvelCompressorGUI::open(void* parentWindow)
     setKnobMode(kLinearMode);
     newFrame->setBackground(faceplate);
     buildControls(*newFrame, images);
-    editorThread.store(std::this_thread::get_id());
+    editorThread.store(VSTGUI::platform::currentThread());
     frame = newFrame;
     // Last: from here the meter reads the engine's feed.
     compressor.gainReductionFeed().activate(compressor.getSampleRate());
@@ -112,7 +113,7 @@ void TarvelCompressorGUI::buildControls(CFrame& target, const EditorImages& imag
 void TarvelCompressorGUI::close()
 {
     compressor.gainReductionFeed().deactivate();
-    editorThread.store(std::thread::id());
+    editorThread.store(0);
     CFrame* closing = frame;
     frame = nullptr;
     parameterControls.fill(nullptr);
@@ -129,7 +130,7 @@ void TarvelCompressorGUI::idle()
 
 bool TarvelCompressorGUI::onEditorThread() const
 {
-    return editorThread.load(std::memory_order_relaxed) == std::this_thread::get_id();
+    return editorThread.load(std::memory_order_relaxed) == VSTGUI::platform::currentThread();
 }
 
 void TarvelCompressorGUI::setParameter(std::int32_t index, float)

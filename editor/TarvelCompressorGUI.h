@@ -8,7 +8,6 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
-#include <thread>
 
 class TarvelCompressor;
 class EditorImages;
@@ -48,10 +47,9 @@ private:
     std::array<VSTGUI::CControl*, kNumParams> parameterControls{}; ///< by tag; owned by the frame
     TarvelGR* grMeter = nullptr;                                   ///< owned by the frame
     std::atomic<std::uint32_t> pendingParameters{0};               ///< one bit per parameter index
-    std::atomic<std::thread::id> editorThread{};                   ///< the opening thread while open
+    std::atomic<std::uint64_t> editorThread{0};                    ///< the opening thread while open, else 0
 
     static_assert(std::atomic<std::uint32_t>::is_always_lock_free);
-    static_assert(std::atomic<std::thread::id>::is_always_lock_free);
 };
 
 /// The factory the effect's constructor is given: creates the editor, which attaches itself.

@@ -55,6 +55,9 @@ CPoint getWindowScreenOrigin(void* window);
 std::uint32_t getTicks();
 /// Blocks the calling thread.
 void sleep(std::uint32_t milliseconds);
+/// A number for the calling thread that no other running thread has, never 0. Not std::thread::id: in the
+/// DLL that asks the threads library for a record of the thread, which unloading the DLL never frees.
+std::uint64_t currentThread();
 /// Takes one pending paint request of the calling thread's windows, if any, and handles it.
 void dispatchPendingPaint();
 

@@ -57,11 +57,17 @@ bool decodeImage(const unsigned char* data, std::size_t size, DecodedImage& imag
     return true;
 }
 
+namespace
+{
+// At namespace scope rather than inside the function: the guarded first use of a function-local static
+// costs the calling thread a record in the DLL's own threads library that unloading never frees.
+std::mutex decodedGuard;
+std::map<const unsigned char*, DecodedImage> decoded;
+} // namespace
+
 bool decodeResourceImage(const unsigned char* data, std::size_t size, DecodedImage& image)
 {
-    static std::mutex guard;
-    static std::map<const unsigned char*, DecodedImage> decoded;
-    const std::lock_guard<std::mutex> lock(guard);
+    const std::lock_guard<std::mutex> lock(decodedGuard);
     auto found = decoded.find(data);
     if (found == decoded.end())
     {

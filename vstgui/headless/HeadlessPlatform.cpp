@@ -7,6 +7,7 @@
 #include "WindowSurface.h"
 
 #include <algorithm>
+#include <pthread.h>
 
 namespace VSTGUI
 {
@@ -220,6 +221,11 @@ raster::Surface* acquireWindowSurface(void* window)
 void releaseWindowSurface(void* window)
 {
     if (window) --static_cast<headless::Window*>(window)->contextsOut;
+}
+
+std::uint64_t currentThread()
+{
+    return static_cast<std::uint64_t>(pthread_self());
 }
 
 void oleInitialize()

@@ -234,6 +234,11 @@ void sleep(std::uint32_t milliseconds)
     Sleep(milliseconds);
 }
 
+std::uint64_t currentThread()
+{
+    return GetCurrentThreadId();
+}
+
 void dispatchPendingPaint()
 {
     MSG message;
