@@ -68,7 +68,8 @@ public:
             if (!guardIntact(outs[c], lastFrames)) return "wrote past the end of output " + std::to_string(c);
         if (shared) return {};
         for (std::size_t c = 0; c < ins.size(); ++c)
-            if (std::memcmp(saved[c].data(), ins[c].data(), sizeof(Sample) * saved[c].size()) != 0)
+            if (!saved[c].empty() &&
+                std::memcmp(saved[c].data(), ins[c].data(), sizeof(Sample) * saved[c].size()) != 0)
                 return "wrote into input " + std::to_string(c) + " while processing out of place";
         return {};
     }
