@@ -1,11 +1,12 @@
-// The battery in running order: identity, opcodes, parameters, state, processing, behaviour over time.
+// The battery in running order: identity, opcodes, parameters, state, processing, behaviour over time,
+// editor.
 #include "Checks.h"
 
 std::vector<Check> allChecks()
 {
     std::vector<Check> checks;
-    for (auto group :
-         {identityChecks, opcodeChecks, parameterChecks, stateChecks, processChecks, behaviourChecks})
+    for (auto group : {identityChecks, opcodeChecks, parameterChecks, stateChecks, processChecks,
+                       behaviourChecks, editorChecks})
     {
         const auto more = group();
         checks.insert(checks.end(), more.begin(), more.end());

@@ -11,6 +11,7 @@ std::vector<Check> parameterChecks();
 std::vector<Check> stateChecks();
 std::vector<Check> processChecks();
 std::vector<Check> behaviourChecks();
+std::vector<Check> editorChecks();
 
 /// Every check, in the order above.
 std::vector<Check> allChecks();

@@ -1,0 +1,97 @@
+// The editor: opened and closed many times in a window of ours while another thread processes, and idle
+// calls while it is closed.
+#include "Checks.h"
+#include "Drive.h"
+#include "EditorWindow.h"
+
+#include <atomic>
+#include <thread>
+
+namespace
+{
+constexpr int kOpenings = 50;
+
+/// The editor's size from effEditGetRect, or a plausible one when it gives none.
+void editorSize(HostedPlugin& plugin, int& width, int& height)
+{
+    ERect* rect = nullptr;
+    width = 400;
+    height = 300;
+    if (plugin.dispatch(effEditGetRect, 0, 0, &rect) && rect && rect->right > rect->left &&
+        rect->bottom > rect->top)
+    {
+        width = rect->right - rect->left;
+        height = rect->bottom - rect->top;
+    }
+}
+
+Outcome openAndCloseWhileProcessing(Session& session)
+{
+    std::string error;
+    auto plugin = session.load(error);
+    if (!plugin) return Outcome::fail(error);
+    if (!(plugin->effect().flags & effFlagsHasEditor)) return Outcome::skip("the plug-in has no editor");
+    int width = 0;
+    int height = 0;
+    editorSize(*plugin, width, height);
+    auto window = EditorWindow::open("vsthost validate", 40, 40, width, height, error);
+    if (!window) return Outcome::skip("no window for the editor: " + error);
+
+    plugin->start(48000.0, 512);
+    std::atomic<bool> stop{false};
+    OutputScan bad;
+    std::thread audio(
+        [&]
+        {
+            Stimulus stimulus(48000.0, 5);
+            ProcessBuffers<float> buffers(plugin->effect().numInputs, plugin->effect().numOutputs, 512,
+                                          false);
+            while (!stop.load() && bad.nonFinite == 0)
+            {
+                stimulus.fill(buffers, 512);
+                buffers.process(plugin->effect(), 512);
+                bad = buffers.scan();
+            }
+        });
+    Findings findings;
+    for (int opening = 0; opening < kOpenings; ++opening)
+    {
+        findings.expect(plugin->dispatch(effEditOpen, 0, 0, window->nativeHandle()) != 0,
+                        "effEditOpen answered 0 at opening " + std::to_string(opening + 1));
+        for (int pass = 0; pass < 3; ++pass)
+        {
+            window->handleEvents(0, [](const VstKeyCode&, bool) { return false; });
+            plugin->dispatch(effEditIdle);
+        }
+        plugin->dispatch(effEditClose);
+    }
+    stop = true;
+    audio.join();
+    findings.expect(bad.nonFinite == 0, "processing meanwhile: " + bad.first);
+    return findings.outcome();
+}
+
+Outcome idleWhileClosed(Session& session)
+{
+    std::string error;
+    auto plugin = session.load(error);
+    if (!plugin) return Outcome::fail(error);
+    if (!(plugin->effect().flags & effFlagsHasEditor)) return Outcome::skip("the plug-in has no editor");
+    Findings findings;
+    for (int pass = 0; pass < 10; ++pass)
+    {
+        const auto answer = plugin->dispatch(effEditIdle);
+        findings.expect(answer == 0,
+                        "effEditIdle answers " + std::to_string(answer) + " with no editor open");
+    }
+    return findings.outcome();
+}
+} // namespace
+
+std::vector<Check> editorChecks()
+{
+    return {
+        {"editor: idle calls while it is closed answer 0", 1, idleWhileClosed},
+        {"editor: open and close 50 times while another thread processes", 2, openAndCloseWhileProcessing},
+    };
+}
