@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "CommandSupport.h"
 #include "Commands.h"
+#include "EditorWindow.h"
 #include "ResourceUse.h"
 #include "validate/Drive.h"
 
@@ -51,15 +52,76 @@ bool judge(const char* what, std::int64_t before, std::int64_t after, double all
                 growth, growth / lives, allowedPerLife);
     return fine;
 }
+/// Opens and closes the editor of one instance in a window of ours; answers false when that cannot be
+/// done here, with the reason printed. Window classes that outlive the last closing are printed as FAIL.
+bool editorLives(const std::string& path, int cycles, bool& fine)
+{
+    auto plugin = loadOrReport(path);
+    if (!plugin) return false;
+    if (!(plugin->effect().flags & effFlagsHasEditor))
+    {
+        std::printf("SKIP  editor: the plug-in has no editor\n");
+        return true;
+    }
+    ERect* rect = nullptr;
+    plugin->dispatch(effEditGetRect, 0, 0, &rect);
+    const int width = rect ? rect->right - rect->left : 400;
+    const int height = rect ? rect->bottom - rect->top : 300;
+    std::string error;
+    auto window = EditorWindow::open("vsthost leaks", 40, 40, std::max(width, 1), std::max(height, 1), error);
+    if (!window)
+    {
+        std::printf("SKIP  editor: %s\n", error.c_str());
+        return true;
+    }
+    plugin->start(48000.0, 512);
+    std::vector<WindowClass> classes;
+    auto open = [&]
+    {
+        plugin->dispatch(effEditOpen, 0, 0, window->nativeHandle());
+        for (int pass = 0; pass < 3; ++pass)
+        {
+            window->handleEvents(0, [](const VstKeyCode&, bool) { return false; });
+            plugin->dispatch(effEditIdle);
+        }
+        if (classes.empty()) classes = childWindowClasses(window->nativeHandle());
+        plugin->dispatch(effEditClose);
+    };
+    for (int i = 0; i < kWarmUp; ++i)
+        open();
+    const ResourceUse before = measureResources();
+    for (int i = 0; i < cycles; ++i)
+        open();
+    const ResourceUse after = measureResources();
+    std::printf("%d openings and closings of the editor in one instance, after %d to warm up\n", cycles,
+                kWarmUp);
+    fine = judge("editor: heap bytes", before.heapBytes, after.heapBytes, kHeapBytesPerLife, cycles) && fine;
+    fine = judge("editor: process bytes", before.processBytes, after.processBytes, kProcessBytesPerLife,
+                 cycles) &&
+           fine;
+    fine = judge("editor: GDI objects kept", after.gdiHeadroom, before.gdiHeadroom, kGdiObjectsPerLife,
+                 cycles) &&
+           fine;
+    for (const WindowClass& windowClass : classes)
+    {
+        const bool kept = windowClassRegistered(windowClass);
+        std::printf("%s  editor: window class \"%s\" %s after the last closing\n", kept ? "FAIL" : "PASS",
+                    windowClass.name.c_str(), kept ? "is still registered" : "is gone");
+        fine = fine && !kept;
+    }
+    return true;
+}
 } // namespace
 
 int runLeaks(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--cycles"}, {});
+    CommandLine line(args, {"--cycles", "--editor-cycles"}, {});
     const int cycles = static_cast<int>(line.number("--cycles", 1000, 1, 1e7));
+    const int editorCycles = static_cast<int>(line.number("--editor-cycles", 0, 0, 1e7));
     if (!line.ok() || line.positional().size() != 1)
     {
-        std::fprintf(stderr, "vsthost leaks: %s\nusage: vsthost leaks PLUGIN [--cycles N]\n",
+        std::fprintf(stderr,
+                     "vsthost leaks: %s\nusage: vsthost leaks PLUGIN [--cycles N] [--editor-cycles N]\n",
                      line.ok() ? "wrong number of arguments" : line.error().c_str());
         return 2;
     }
@@ -81,6 +143,7 @@ int runLeaks(const std::vector<std::string>& args)
     // Headroom shrinks when objects are kept, so the growth that counts is before minus after.
     fine =
         judge("GDI objects kept", after.gdiHeadroom, before.gdiHeadroom, kGdiObjectsPerLife, cycles) && fine;
+    if (editorCycles > 0 && !editorLives(path, editorCycles, fine)) return 1;
     std::printf("%s\n", fine ? "No growth beyond noise" : "Resources grow with each life");
     return fine ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct ResourceUse
 {
@@ -16,3 +17,14 @@ struct ResourceUse
 ResourceUse measureResources();
 /// How the platform's numbers were obtained, for the report.
 std::string resourceMethods();
+
+/// A window class that windows inside window (the editor's) belong to, with the module that registered
+/// it; empty names on platforms without window classes.
+struct WindowClass
+{
+    std::string name;
+    void* module = nullptr;
+};
+std::vector<WindowClass> childWindowClasses(void* window);
+/// Whether that class is still registered.
+bool windowClassRegistered(const WindowClass& windowClass);

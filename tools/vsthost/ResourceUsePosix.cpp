@@ -25,3 +25,13 @@ std::string resourceMethods()
     return "heap: mallinfo2; process: resident set from /proc/self/statm (neither under AddressSanitizer, "
            "whose LeakSanitizer judges at exit instead)";
 }
+
+std::vector<WindowClass> childWindowClasses(void*)
+{
+    return {};
+}
+
+bool windowClassRegistered(const WindowClass&)
+{
+    return false;
+}

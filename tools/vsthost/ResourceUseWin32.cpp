@@ -62,3 +62,27 @@ std::string resourceMethods()
     return "heap: HeapWalk over GetProcessHeaps, busy blocks; process: PagefileUsage from "
            "GetProcessMemoryInfo; GDI: solid brushes creatable before CreateSolidBrush fails";
 }
+
+std::vector<WindowClass> childWindowClasses(void* window)
+{
+    std::vector<WindowClass> found;
+    EnumChildWindows(
+        static_cast<HWND>(window),
+        [](HWND child, LPARAM list) -> BOOL
+        {
+            char name[256] = {};
+            GetClassNameA(child, name, sizeof(name));
+            auto* classes = reinterpret_cast<std::vector<WindowClass>*>(list);
+            classes->push_back({name, reinterpret_cast<void*>(GetWindowLongPtrA(child, GWLP_HINSTANCE))});
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+bool windowClassRegistered(const WindowClass& windowClass)
+{
+    WNDCLASSEXA info = {};
+    info.cbSize = sizeof(info);
+    return GetClassInfoExA(static_cast<HINSTANCE>(windowClass.module), windowClass.name.c_str(), &info) != 0;
+}

@@ -15,7 +15,7 @@ const char kUsage[] =
     "  vsthost edit PLUGIN [--seconds S] [--set NAME=VALUE ...] [--at S:NAME=VALUE ...]\n"
     "               [--signal drums|tone|silence] [--block N] [--rate HZ]\n"
     "  vsthost validate PLUGIN [--strictness 1..10] [--seed N]\n"
-    "  vsthost leaks PLUGIN [--cycles N]\n"
+    "  vsthost leaks PLUGIN [--cycles N] [--editor-cycles N]\n"
     "\n"
     "Files ending in .f32 are raw interleaved stereo float32, little-endian, without a header;\n"
     "--rate gives their sample rate (default 48000). The native build also reads what libsndfile\n"
