@@ -28,7 +28,7 @@ settings=(--rate 48000 --set "Thresh=0.6" --set "Ratio=0.6" --set "Gain=0.3" --s
 # Wine needs a display for the plug-in's window system calls; a virtual one serves when there is none.
 wine_display=()
 if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
-  wine_display=(xvfb-run -a)
+  wine_display=(xvfb-run -a -s "-noreset")
 fi
 
 echo

@@ -9,7 +9,7 @@ if [ "${QM07_SCREENSHOT_DISPLAY:-}" != 1 ]; then
   tools/install-deps.sh
   cmake --preset windows >/dev/null
   cmake --build --preset windows --target vsthost QM07Compressor
-  QM07_SCREENSHOT_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$out"
+  QM07_SCREENSHOT_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" "$0" "$out"
 fi
 
 log=$(mktemp)

@@ -23,7 +23,7 @@ run_tests() {
   "$@" ctest --preset "$preset" -j2 || failed+=("test:$preset")
 }
 run_tests native
-run_tests windows xvfb-run -a -s "-screen 0 1280x1024x24"
+run_tests windows xvfb-run -a -s "-screen 0 1280x1024x24 -noreset"
 run_tests asan
 run_tests tsan
 run_tests fuzz

@@ -23,7 +23,7 @@ expect() {
 }
 
 expect 0 $'^editor [0-9]+x[0-9]+ at -?[0-9]+,-?[0-9]+$\n^host set 4 0.300000$\n^idle [1-9][0-9]* passes' \
-  xvfb-run -a -s "-screen 0 1280x1024x24" \
+  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
   "$vsthost" edit "$plugin" --seconds 1 --signal tone --at 0.2:Threshold=0.3
 expect 1 'cannot open the X display' env -u DISPLAY "$vsthost" edit "$plugin" --seconds 1
 expect 1 'want SECONDS:NAME=VALUE' "$vsthost" edit "$plugin" --at Threshold=0.3
