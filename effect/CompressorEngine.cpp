@@ -43,11 +43,21 @@ void CompressorEngine::processChunks(const BlockSettings& block, const Sample* c
     {
         const int count = frames - start < kChunkFrames ? static_cast<int>(frames - start) : kChunkFrames;
         if (block.push != 0)
+        {
+            // A copy of its own, so that its state stays in registers: the noise values written are floats
+            // as some of its members are.
+            PinkNoise generator = pushNoise;
             for (int n = 0; n < count; ++n)
-                noise[n] = pushNoise.next();
-        const Chunk<Sample> chunk{
-            inputs[0] + start, inputs[1] + start, outputs[0] + start, outputs[1] + start, count, noise,
-            reductions};
+                noise[n] = generator.next();
+            pushNoise = generator;
+        }
+        const Chunk<Sample> chunk{inputs[0] + start,
+                                  inputs[1] + start,
+                                  outputs[0] + start,
+                                  outputs[1] + start,
+                                  count,
+                                  noise,
+                                  metering ? reductions : nullptr};
         const ChunkConstants constants = chunkConstants(block);
         if constexpr (sizeof(Sample) == sizeof(float))
             kernels->processFloat(constants, chunk, envelope, sidechain.states());
@@ -66,12 +76,15 @@ ChunkConstants CompressorEngine::chunkConstants(const BlockSettings& block) cons
     c.slope = block.slope;
     c.halfKnee = block.halfKnee;
     c.kneeWidth = block.kneeWidth;
+    c.kneeScale = block.kneeWidth > 0.0 ? block.slope / (2.0 * block.kneeWidth) : 0.0;
     c.pushDepth = block.pushDepth;
-    c.makeupDb = block.makeupDb;
+    c.makeupAtRest = block.makeupDb + kOffset;
     c.wet = block.wet;
     c.dry = block.dry;
     c.attackCoef = attackCoef.load(std::memory_order_relaxed);
     c.releaseCoef = releaseCoef.load(std::memory_order_relaxed);
+    c.attackGain = 1.0 - c.attackCoef;
+    c.releaseGain = 1.0 - c.releaseCoef;
     c.sidechainOn = block.scMode != 0;
     c.pushOn = block.push != 0;
     if (c.sidechainOn) c.sidechain = sidechain.currentCoefs();

@@ -28,16 +28,19 @@ struct SidechainState
 /// What stays fixed during one chunk: the block's settings and the coefficients read at its start.
 struct ChunkConstants
 {
-    double threshold; // dB
-    double slope;     // fraction of the overshoot removed
-    double halfKnee;  // dB
-    double kneeWidth; // dB
-    double pushDepth; // dB of jitter per unit of noise
-    double makeupDb;
+    double threshold;    // dB
+    double slope;        // fraction of the overshoot removed
+    double halfKnee;     // dB
+    double kneeWidth;    // dB
+    double kneeScale;    // slope / (2 · kneeWidth)
+    double pushDepth;    // dB of jitter per unit of noise
+    double makeupAtRest; // make-up gain plus the envelope's offset at rest, dB
     double wet;
     double dry;
     double attackCoef;
     double releaseCoef;
+    double attackGain; // 1 − attackCoef
+    double releaseGain;
     bool sidechainOn;
     bool pushOn;
     SidechainCoefs sidechain;
@@ -52,10 +55,10 @@ template <typename Sample> struct Chunk
     Sample* outR;
     int frames;
     const float* noise; // Push jitter per frame, read only while Push is on
-    double* reductions; // written: the reduction in force per frame, dB
+    double* reductions; // written unless null: the reduction in force per frame, dB
 };
 
-constexpr int kChunkFrames = 64;
+constexpr int kChunkFrames = 256;
 
 template <typename Sample>
 using ChunkKernel = void (*)(const ChunkConstants&, const Chunk<Sample>&, double& envelope, SidechainState&);
