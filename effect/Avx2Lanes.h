@@ -48,6 +48,13 @@ struct Avx2Lane
     void store(double* p) const { _mm256_storeu_pd(p, v); }
     void store(float* p) const { _mm_storeu_ps(p, _mm256_cvtpd_ps(v)); }
 
+    /// Two pairs as the low and the high half, and back.
+    template <class Pair> static Avx2Lane fromHalves(Pair low, Pair high)
+    {
+        return Avx2Lane(_mm256_insertf128_pd(_mm256_castpd128_pd256(low.v), high.v, 1));
+    }
+    template <class Pair> Pair lowHalf() const { return Pair(_mm256_castpd256_pd128(v)); }
+    template <class Pair> Pair highHalf() const { return Pair(_mm256_extractf128_pd(v, 1)); }
     static Avx2Lane fromLanes(const double (&lanes)[4])
     {
         return Avx2Lane(_mm256_set_pd(lanes[3], lanes[2], lanes[1], lanes[0]));

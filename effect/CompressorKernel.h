@@ -52,11 +52,24 @@ struct Shares
     double wanted[kChunkFrames]; // the careful way only
 };
 
-/// One shelf of both channels, its state held in registers while a chunk runs (direct form I).
+/// A shelf's coefficients in lanes.
+template <class Lanes> struct ShelfTerms
+{
+    Lanes b0, b1, b2, a1, a2;
+};
+
+template <class Pair> ShelfTerms<Pair> termsOf(const ShelfPairCoefs& c)
+{
+    return {Pair::load(c.b0), Pair::load(c.b1), Pair::load(c.b2), Pair::load(c.a1), Pair::load(c.a2)};
+}
+
+/// One shelf of both channels (or, in four lanes, of both shelves), its state held in registers while a
+/// chunk runs (direct form I).
 template <class Pair> struct ShelfRun
 {
     Pair x1, x2, y1, y2;
 
+    ShelfRun(Pair x1Now, Pair x2Now, Pair y1Now, Pair y2Now) : x1(x1Now), x2(x2Now), y1(y1Now), y2(y2Now) {}
     explicit ShelfRun(const ShelfPairState& s)
         : x1(Pair::load(s.x1)), x2(Pair::load(s.x2)), y1(Pair::load(s.y1)), y2(Pair::load(s.y2))
     {
@@ -70,12 +83,11 @@ template <class Pair> struct ShelfRun
     }
     void reset() { x1 = x2 = y1 = y2 = Pair(0.0); }
 
-    /// The previous output's term last: it alone is on the chain from one frame to the next.
-    Pair step(const ShelfPairCoefs& c, Pair x)
+    /// The previous output's term last: it alone is on the chain from one frame to the next. The input's
+    /// term just before it, so that a cascade (see filterSidechainSkewed) waits little for its input.
+    [[gnu::always_inline]] Pair step(const ShelfTerms<Pair>& c, Pair x)
     {
-        const Pair y =
-            (Pair::load(c.b0) * x + Pair::load(c.b1) * x1 + Pair::load(c.b2) * x2 - Pair::load(c.a2) * y2) -
-            Pair::load(c.a1) * y1;
+        const Pair y = ((c.b1 * x1 + c.b2 * x2 - c.a2 * y2) + c.b0 * x) - c.a1 * y1;
         x2 = x1;
         x1 = x;
         y2 = y1;
@@ -98,9 +110,11 @@ template <class Pair> struct SidechainRun
     }
 
     /// One frame of both channels.
-    template <bool kCareful> [[gnu::always_inline]] Pair filter(const SidechainCoefs& c, Pair x)
+    template <bool kCareful>
+    [[gnu::always_inline]] Pair filter(const ShelfTerms<Pair>& lowTerms, const ShelfTerms<Pair>& highTerms,
+                                       Pair x)
     {
-        const Pair y = high.step(c.high, low.step(c.low, x));
+        const Pair y = high.step(highTerms, low.step(lowTerms, x));
         if (kCareful && !allFinite(y))
         {
             low.reset();
@@ -277,14 +291,48 @@ void runChunk(const ChunkConstants& constants, const Chunk<Sample>& io, const De
 /// The side-chain filter over count frames, before the rest of the chunk: a chain of dependent steps
 /// that runs best on its own, its states in registers.
 template <class Pair, bool kCareful, typename Sample>
-void filterSidechain(const SidechainCoefs& coefs, SidechainState& state, const Sample* inL, const Sample* inR,
+void filterSidechain(const SidechainCoefs& c, SidechainState& state, const Sample* inL, const Sample* inR,
                      double* outL, double* outR, int count)
 {
-    // Copies of their own: the outputs are doubles the compiler would otherwise fear to be these.
-    const SidechainCoefs c = coefs;
+    const ShelfTerms<Pair> low = termsOf<Pair>(c.low);
+    const ShelfTerms<Pair> high = termsOf<Pair>(c.high);
     SidechainRun<Pair> run(state);
     for (int n = 0; n < count; ++n)
-        run.template filter<kCareful>(c, Pair::pair(inL[n], inR[n])).storeLanes(outL + n, outR + n);
+        run.template filter<kCareful>(low, high, Pair::pair(inL[n], inR[n])).storeLanes(outL + n, outR + n);
+    run.save(state);
+}
+
+/// The same filter with both shelves side by side in four lanes, the high shelf two frames behind the low
+/// one (so that each frame's input to it was ready a frame earlier): half the operations, each lane
+/// computing exactly what its pair does. The fast way only: the careful one restarts both shelves at once.
+template <class Quad, class Pair, typename Sample>
+void filterSidechainSkewed(const SidechainCoefs& c, SidechainState& state, const Sample* inL,
+                           const Sample* inR, double* outL, double* outR, int count)
+{
+    if (count < 2) return filterSidechain<Pair, false>(c, state, inL, inR, outL, outR, count);
+    const ShelfTerms<Pair> low = termsOf<Pair>(c.low);
+    const ShelfTerms<Pair> high = termsOf<Pair>(c.high);
+    SidechainRun<Pair> run(state);
+    Pair older = run.low.step(low, Pair::pair(inL[0], inR[0]));
+    Pair newer = run.low.step(low, Pair::pair(inL[1], inR[1]));
+    const auto join = [](Pair a, Pair b) { return Quad::fromHalves(a, b); };
+    const ShelfTerms<Quad> both{join(low.b0, high.b0), join(low.b1, high.b1), join(low.b2, high.b2),
+                                join(low.a1, high.a1), join(low.a2, high.a2)};
+    ShelfRun<Quad> shelves(join(run.low.x1, run.high.x1), join(run.low.x2, run.high.x2),
+                           join(run.low.y1, run.high.y1), join(run.low.y2, run.high.y2));
+    for (int n = 2; n < count; ++n)
+    {
+        const Quad y = shelves.step(both, join(Pair::pair(inL[n], inR[n]), older));
+        older = newer;
+        newer = y.template lowHalf<Pair>();
+        y.template highHalf<Pair>().storeLanes(outL + n - 2, outR + n - 2);
+    }
+    run.low = ShelfRun<Pair>(shelves.x1.template lowHalf<Pair>(), shelves.x2.template lowHalf<Pair>(),
+                             shelves.y1.template lowHalf<Pair>(), shelves.y2.template lowHalf<Pair>());
+    run.high = ShelfRun<Pair>(shelves.x1.template highHalf<Pair>(), shelves.x2.template highHalf<Pair>(),
+                              shelves.y1.template highHalf<Pair>(), shelves.y2.template highHalf<Pair>());
+    run.high.step(high, older).storeLanes(outL + count - 2, outR + count - 2);
+    run.high.step(high, newer).storeLanes(outL + count - 1, outR + count - 1);
     run.save(state);
 }
 
@@ -315,9 +363,15 @@ void processChunk(const ChunkConstants& c, const Chunk<Sample>& io, double& enve
                      : runChunk<Real, true, Sample, Sample>)(c, io, io.inL, io.inR, envelope);
     double detectorL[kChunkFrames];
     double detectorR[kChunkFrames];
-    (fast ? filterSidechain<Pair, false, Sample>
-          : filterSidechain<Pair, true, Sample>)(c.sidechain, state, io.inL, io.inR, detectorL, detectorR,
-                                                 io.frames);
+    if (!fast)
+        filterSidechain<Pair, true, Sample>(c.sidechain, state, io.inL, io.inR, detectorL, detectorR,
+                                            io.frames);
+    else if constexpr (Real::kWidth == 4)
+        filterSidechainSkewed<Real, Pair, Sample>(c.sidechain, state, io.inL, io.inR, detectorL, detectorR,
+                                                  io.frames);
+    else
+        filterSidechain<Pair, false, Sample>(c.sidechain, state, io.inL, io.inR, detectorL, detectorR,
+                                             io.frames);
     (fast ? runChunk<Real, false, Sample, double>
           : runChunk<Real, true, Sample, double>)(c, io, detectorL, detectorR, envelope);
 }
