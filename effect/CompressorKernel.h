@@ -320,6 +320,8 @@ void filterSidechainSkewed(const SidechainCoefs& c, SidechainState& state, const
                                 join(low.a1, high.a1), join(low.a2, high.a2)};
     ShelfRun<Quad> shelves(join(run.low.x1, run.high.x1), join(run.low.x2, run.high.x2),
                            join(run.low.y1, run.high.y1), join(run.low.y2, run.high.y2));
+    // Unrolled, so that the states move between frames by renaming rather than copies.
+#pragma GCC unroll 4
     for (int n = 2; n < count; ++n)
     {
         const Quad y = shelves.step(both, join(Pair::pair(inL[n], inR[n]), older));
