@@ -1,4 +1,4 @@
-// Chunks of a block through the kernels, with the Push noise drawn before and the meter fed after each.
+// Chunks of a block through the kernels, with the meter fed after each.
 #include "CompressorEngine.h"
 
 #include "DenormalGuard.h"
@@ -42,21 +42,13 @@ void CompressorEngine::processChunks(const BlockSettings& block, const Sample* c
     for (std::int32_t start = 0; start < frames; start += kChunkFrames)
     {
         const int count = frames - start < kChunkFrames ? static_cast<int>(frames - start) : kChunkFrames;
-        if (block.push != 0)
-        {
-            // A copy of its own, so that its state stays in registers: the noise values written are floats
-            // as some of its members are.
-            PinkNoise generator = pushNoise;
-            for (int n = 0; n < count; ++n)
-                noise[n] = generator.next();
-            pushNoise = generator;
-        }
         const Chunk<Sample> chunk{inputs[0] + start,
                                   inputs[1] + start,
                                   outputs[0] + start,
                                   outputs[1] + start,
                                   count,
                                   noise,
+                                  block.push != 0 ? &pushNoise : nullptr,
                                   metering ? reductions : nullptr};
         const ChunkConstants constants = chunkConstants(block);
         if constexpr (sizeof(Sample) == sizeof(float))

@@ -5,6 +5,7 @@
 #include "EngineKernels.h"
 #include "GainComputer.h"
 #include "LaneMath.h"
+#include "PinkNoise.h"
 
 #include <cfloat>
 #include <type_traits>
@@ -248,6 +249,9 @@ void runChunk(const ChunkConstants& constants, const Chunk<Sample>& io, const De
     const int groups = (io.frames + kWidth - 1) / kWidth;
     const int lastCount = io.frames - (groups - 1) * kWidth;
     Shares s;
+    // A copy of its own, so that its state stays in registers: the noise values are floats as some of its
+    // members are.
+    PinkNoise noise = c.pushOn ? *io.pushNoise : PinkNoise();
     double env = envelope;
     Measuring<Real> measuring{};
     Real followed(0.0);
@@ -263,6 +267,10 @@ void runChunk(const ChunkConstants& constants, const Chunk<Sample>& io, const De
         // their chain among the operations it has taken in.
         EnvelopeRun<Real, kCareful> envelopeRun{c, s, e, g * kWidth, inside(g) ? framesIn(g) : 0};
         envelopeRun.runTo(1);
+        // Push noise for the group measured next step: its generator's chain overlaps the envelope's.
+        if (c.pushOn && inside(g + 3))
+            for (int n = (g + 3) * kWidth; n < (g + 3) * kWidth + framesIn(g + 3); ++n)
+                io.noise[n] = noise.next();
         if (inside(g - 2)) finishGain(c, io, gaining, (g - 2) * kWidth, framesIn(g - 2));
         envelopeRun.runTo(2);
         if (inside(g - 1)) gaining = startGain(c, io, followed, (g - 1) * kWidth, framesIn(g - 1));
@@ -286,6 +294,7 @@ void runChunk(const ChunkConstants& constants, const Chunk<Sample>& io, const De
     for (; g < groups + 2; ++g)
         step(g, std::false_type{}, env);
     envelope = env;
+    if (c.pushOn) *io.pushNoise = noise;
 }
 
 /// The side-chain filter over count frames, before the rest of the chunk: a chain of dependent steps

@@ -1,6 +1,8 @@
 // The engine's per-chunk work as plain functions on plain data: one table of them per instruction set.
 #pragma once
 
+class PinkNoise;
+
 namespace qm07
 {
 /// One shelf for both channels: [0] left, [1] right.
@@ -54,8 +56,9 @@ template <typename Sample> struct Chunk
     Sample* outL;
     Sample* outR;
     int frames;
-    const float* noise; // Push jitter per frame, read only while Push is on
-    double* reductions; // written unless null: the reduction in force per frame, dB
+    float* noise;         // Push jitter per frame, drawn by the kernel while Push is on
+    PinkNoise* pushNoise; // its source, null while Push is off
+    double* reductions;   // written unless null: the reduction in force per frame, dB
 };
 
 constexpr int kChunkFrames = 256;
