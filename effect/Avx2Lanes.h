@@ -59,16 +59,6 @@ struct Avx2Lane
     {
         return Avx2Lane(_mm256_set_pd(lanes[3], lanes[2], lanes[1], lanes[0]));
     }
-    /// Pairs of (left, right), one per frame, to the frames' left values and their right values.
-    template <class Pair> static void transpose(const Pair (&pairs)[4], Avx2Lane& left, Avx2Lane& right)
-    {
-        const __m128d left01 = _mm_unpacklo_pd(pairs[0].v, pairs[1].v);
-        const __m128d left23 = _mm_unpacklo_pd(pairs[2].v, pairs[3].v);
-        const __m128d right01 = _mm_unpackhi_pd(pairs[0].v, pairs[1].v);
-        const __m128d right23 = _mm_unpackhi_pd(pairs[2].v, pairs[3].v);
-        left = Avx2Lane(_mm256_insertf128_pd(_mm256_castpd128_pd256(left01), left23, 1));
-        right = Avx2Lane(_mm256_insertf128_pd(_mm256_castpd128_pd256(right01), right23, 1));
-    }
 
     Bits bits() const { return Bits(_mm256_castpd_si256(v)); }
     static Avx2Lane fromBits(Bits b) { return Avx2Lane(_mm256_castsi256_pd(b.v)); }

@@ -232,8 +232,9 @@ template <class Real, typename Sample>
 }
 
 /// One chunk in groups of Real::kWidth frames, as a software pipeline. While the envelope runs through
-/// group g frame by frame, group g + 3 goes through the side-chain filter and the first half of measuring,
-/// g + 2 through the second half, g − 1 through the first half of the gain and g − 2 through the second.
+/// group g frame by frame, group g + 3 goes through the first half of measuring (and has its Push noise
+/// drawn), g + 2 through the second half, g − 1 through the first half of the gain and g − 2 through the
+/// second. The side-chain filter has run over the whole chunk before.
 /// Each half is a chain of dependent steps about as long as the envelope's through one group, and finds
 /// its inputs ready from the step before: the CPU keeps all of them in flight without filling up with
 /// operations that wait.

@@ -63,12 +63,6 @@ template <bool kBlend> struct TwoLanes
         _mm_storeh_pd(right, v);
     }
     static TwoLanes fromLanes(const double (&lanes)[2]) { return TwoLanes(_mm_set_pd(lanes[1], lanes[0])); }
-    /// Pairs of (left, right), one per frame, to the frames' left values and their right values.
-    template <class Pair> static void transpose(const Pair (&pairs)[2], TwoLanes& left, TwoLanes& right)
-    {
-        left = TwoLanes(_mm_unpacklo_pd(pairs[0].v, pairs[1].v));
-        right = TwoLanes(_mm_unpackhi_pd(pairs[0].v, pairs[1].v));
-    }
 
     Bits bits() const { return Bits(_mm_castpd_si128(v)); }
     static TwoLanes fromBits(Bits b) { return TwoLanes(_mm_castsi128_pd(b.v)); }
