@@ -27,6 +27,9 @@ struct Avx2Bits
 struct Avx2Mask
 {
     __m256d v;
+
+    friend Avx2Mask operator|(Avx2Mask a, Avx2Mask b) { return {_mm256_or_pd(a.v, b.v)}; }
+    friend bool anyLane(Avx2Mask m) { return _mm256_movemask_pd(m.v) != 0; }
 };
 
 struct Avx2Lane
@@ -45,19 +48,16 @@ struct Avx2Lane
     void store(double* p) const { _mm256_storeu_pd(p, v); }
     void store(float* p) const { _mm_storeu_ps(p, _mm256_cvtpd_ps(v)); }
 
-    template <class Pair> static Avx2Lane fromPairs(const Pair (&pairs)[2])
+    /// Two pairs as the low and the high half, and back.
+    template <class Pair> static Avx2Lane fromHalves(Pair low, Pair high)
     {
-        return Avx2Lane(_mm256_insertf128_pd(_mm256_castpd128_pd256(pairs[0].v), pairs[1].v, 1));
+        return Avx2Lane(_mm256_insertf128_pd(_mm256_castpd128_pd256(low.v), high.v, 1));
     }
-
-    template <class Pair> void toPairs(Pair (&pairs)[4]) const
+    template <class Pair> Pair lowHalf() const { return Pair(_mm256_castpd256_pd128(v)); }
+    template <class Pair> Pair highHalf() const { return Pair(_mm256_extractf128_pd(v, 1)); }
+    static Avx2Lane fromLanes(const double (&lanes)[4])
     {
-        const __m128d low = _mm256_castpd256_pd128(v);
-        const __m128d high = _mm256_extractf128_pd(v, 1);
-        pairs[0] = Pair(low);
-        pairs[1] = Pair(_mm_unpackhi_pd(low, low));
-        pairs[2] = Pair(high);
-        pairs[3] = Pair(_mm_unpackhi_pd(high, high));
+        return Avx2Lane(_mm256_set_pd(lanes[3], lanes[2], lanes[1], lanes[0]));
     }
 
     Bits bits() const { return Bits(_mm256_castpd_si256(v)); }
@@ -70,6 +70,8 @@ struct Avx2Lane
     friend Avx2Mask operator<(Avx2Lane a, Avx2Lane b) { return {_mm256_cmp_pd(a.v, b.v, _CMP_LT_OS)}; }
     friend Avx2Mask operator<=(Avx2Lane a, Avx2Lane b) { return {_mm256_cmp_pd(a.v, b.v, _CMP_LE_OS)}; }
     friend Avx2Mask operator>(Avx2Lane a, Avx2Lane b) { return {_mm256_cmp_pd(a.v, b.v, _CMP_GT_OS)}; }
+    /// Not a < b: also where either is NaN.
+    friend Avx2Mask notBelow(Avx2Lane a, Avx2Lane b) { return {_mm256_cmp_pd(a.v, b.v, _CMP_NLT_US)}; }
     friend Avx2Lane select(Avx2Mask m, Avx2Lane a, Avx2Lane b)
     {
         return Avx2Lane(_mm256_blendv_pd(b.v, a.v, m.v));

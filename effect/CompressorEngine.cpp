@@ -1,4 +1,4 @@
-// Chunks of a block through the kernels, with the Push noise drawn before and the meter fed after each.
+// Chunks of a block through the kernels, with the meter fed after each.
 #include "CompressorEngine.h"
 
 #include "DenormalGuard.h"
@@ -42,12 +42,14 @@ void CompressorEngine::processChunks(const BlockSettings& block, const Sample* c
     for (std::int32_t start = 0; start < frames; start += kChunkFrames)
     {
         const int count = frames - start < kChunkFrames ? static_cast<int>(frames - start) : kChunkFrames;
-        if (block.push != 0)
-            for (int n = 0; n < count; ++n)
-                noise[n] = pushNoise.next();
-        const Chunk<Sample> chunk{
-            inputs[0] + start, inputs[1] + start, outputs[0] + start, outputs[1] + start, count, noise,
-            reductions};
+        const Chunk<Sample> chunk{inputs[0] + start,
+                                  inputs[1] + start,
+                                  outputs[0] + start,
+                                  outputs[1] + start,
+                                  count,
+                                  noise,
+                                  block.push != 0 ? &pushNoise : nullptr,
+                                  metering ? reductions : nullptr};
         const ChunkConstants constants = chunkConstants(block);
         if constexpr (sizeof(Sample) == sizeof(float))
             kernels->processFloat(constants, chunk, envelope, sidechain.states());
@@ -66,12 +68,15 @@ ChunkConstants CompressorEngine::chunkConstants(const BlockSettings& block) cons
     c.slope = block.slope;
     c.halfKnee = block.halfKnee;
     c.kneeWidth = block.kneeWidth;
+    c.kneeScale = block.kneeWidth > 0.0 ? block.slope / (2.0 * block.kneeWidth) : 0.0;
     c.pushDepth = block.pushDepth;
-    c.makeupDb = block.makeupDb;
+    c.makeupAtRest = block.makeupDb + kOffset;
     c.wet = block.wet;
     c.dry = block.dry;
     c.attackCoef = attackCoef.load(std::memory_order_relaxed);
     c.releaseCoef = releaseCoef.load(std::memory_order_relaxed);
+    c.attackGain = 1.0 - c.attackCoef;
+    c.releaseGain = 1.0 - c.releaseCoef;
     c.sidechainOn = block.scMode != 0;
     c.pushOn = block.push != 0;
     if (c.sidechainOn) c.sidechain = sidechain.currentCoefs();

@@ -1,6 +1,8 @@
 // The engine's per-chunk work as plain functions on plain data: one table of them per instruction set.
 #pragma once
 
+class PinkNoise;
+
 namespace qm07
 {
 /// One shelf for both channels: [0] left, [1] right.
@@ -28,16 +30,19 @@ struct SidechainState
 /// What stays fixed during one chunk: the block's settings and the coefficients read at its start.
 struct ChunkConstants
 {
-    double threshold; // dB
-    double slope;     // fraction of the overshoot removed
-    double halfKnee;  // dB
-    double kneeWidth; // dB
-    double pushDepth; // dB of jitter per unit of noise
-    double makeupDb;
+    double threshold;    // dB
+    double slope;        // fraction of the overshoot removed
+    double halfKnee;     // dB
+    double kneeWidth;    // dB
+    double kneeScale;    // slope / (2 · kneeWidth)
+    double pushDepth;    // dB of jitter per unit of noise
+    double makeupAtRest; // make-up gain plus the envelope's offset at rest, dB
     double wet;
     double dry;
     double attackCoef;
     double releaseCoef;
+    double attackGain; // 1 − attackCoef
+    double releaseGain;
     bool sidechainOn;
     bool pushOn;
     SidechainCoefs sidechain;
@@ -51,11 +56,12 @@ template <typename Sample> struct Chunk
     Sample* outL;
     Sample* outR;
     int frames;
-    const float* noise; // Push jitter per frame, read only while Push is on
-    double* reductions; // written: the reduction in force per frame, dB
+    float* noise;         // Push jitter per frame, drawn by the kernel while Push is on
+    PinkNoise* pushNoise; // its source, null while Push is off
+    double* reductions;   // written unless null: the reduction in force per frame, dB
 };
 
-constexpr int kChunkFrames = 64;
+constexpr int kChunkFrames = 256;
 
 template <typename Sample>
 using ChunkKernel = void (*)(const ChunkConstants&, const Chunk<Sample>&, double& envelope, SidechainState&);

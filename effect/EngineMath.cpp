@@ -1,13 +1,23 @@
-// The lane exponential on one lane; sine and cosine by quadrant and Taylor series on [−π/4, π/4].
+// Exponential, sine and cosine for the engine's set-up: range reduction and Taylor series, accurate to
+// about an ulp, since coefficients such as a long release's compound over thousands of frames.
 #include "EngineMath.h"
 
-#include "LaneMath.h"
-#include "ScalarLane.h"
+#include <cstdint>
+#include <cstring>
 
 namespace qm07
 {
 namespace
 {
+// ln(2) in two parts, the first exact when multiplied by any octave number.
+constexpr double kLn2High = 0x1.62e42ffp-1;
+constexpr double kLn2Low = -0x1.718432a1b0e26p-35;
+constexpr double kLog2E = 0x1.71547652b82fep+0;
+/// Adding 1.5·2^52 rounds to an integer and leaves it in the low mantissa bits.
+constexpr double kRoundingShift = 0x1.8p52;
+constexpr double kExpLowest = -708.3964185322641;
+constexpr double kExpHighest = 709.0;
+
 // π/2 in two parts, the first short enough that the quadrant number times it is exact.
 constexpr double kHalfPiHigh = 0x1.921fb544p+0;
 constexpr double kHalfPiLow = 0x1.0b4611a626331p-34;
@@ -53,9 +63,33 @@ int quadrant(double x, double& r)
 }
 } // namespace
 
+/// x = n·ln2 + r with |r| ≤ ln2/2, e^r by its Taylor series to r^13 (the next term is below 2^-57), scaled
+/// by 2^n built in the exponent bits.
 double exponential(double x)
 {
-    return qm07::exponential(ScalarLane(x)).v;
+    if (x < kExpLowest) return 0.0;
+    const double atLeastLowest = x > kExpLowest ? x : kExpLowest; // NaN becomes the lowest
+    const double clamped = atLeastLowest < kExpHighest ? atLeastLowest : kExpHighest;
+    const double shifted = clamped * kLog2E + kRoundingShift;
+    const double n = shifted - kRoundingShift;
+    const double r = (clamped - n * kLn2High) - n * kLn2Low;
+
+    // The small terms summed first, so that only 1 + r and the last addition round at the result's scale.
+    const double r2 = r * r;
+    const double r4 = r2 * r2;
+    const double r8 = r4 * r4;
+    const double tail =
+        (((0.5 + 1.0 / 6.0 * r) + (1.0 / 24.0 + 1.0 / 120.0 * r) * r2) +
+         ((1.0 / 720.0 + 1.0 / 5040.0 * r) + (1.0 / 40320.0 + 1.0 / 362880.0 * r) * r2) * r4) +
+        ((1.0 / 3628800.0 + 1.0 / 39916800.0 * r) + (1.0 / 479001600.0 + 1.0 / 6227020800.0 * r) * r2) * r8;
+    const double p = (1.0 + r) + tail * r2;
+
+    std::uint64_t octave;
+    std::memcpy(&octave, &shifted, sizeof octave);
+    const std::uint64_t scaleBits = (octave + 1023) << 52;
+    double scale;
+    std::memcpy(&scale, &scaleBits, sizeof scale);
+    return p * scale;
 }
 
 double sine(double x)

@@ -1,24 +1,23 @@
-// The static gain curve with its soft knee, in decibels, on any lane type (see LaneMath.h).
+// The static gain curve with its soft knee, as the reduction it asks for in decibels, on any lane type
+// (see LaneMath.h).
 #pragma once
 
 namespace qm07
 {
-/// Target level B (dB) for detector level L, whose overshoot over the threshold is `over`, with slope s
-/// (fraction of the overshoot removed) and a knee of width W centred on the threshold (H = W / 2).
-/// With W = 0 the knee's value is never chosen, so its division by zero does no harm.
+/// Reduction (dB) for a level whose overshoot over the threshold is `over`: none up to the knee, the
+/// share `slope` of the overshoot above it, and a parabola across a knee of width W centred on the
+/// threshold (H = W / 2, kneeScale = slope / (2·W)). Needs W > 0.
 template <class Real>
-[[gnu::always_inline]] inline Real staticCurve(Real level, Real over, Real slope, Real halfKnee,
-                                               Real kneeWidth)
+[[gnu::always_inline]] inline Real softKneeReduction(Real over, Real slope, Real halfKnee, Real kneeScale)
 {
     const Real intoKnee = over + halfKnee;
-    const Real knee = level + slope * intoKnee * intoKnee / (Real(2.0) * kneeWidth);
-    const Real above = level + slope * over;
-    return select(over <= Real(0.0) - halfKnee, level, select(over < halfKnee, knee, above));
+    const Real knee = intoKnee * intoKnee * kneeScale;
+    return select(over <= Real(0.0) - halfKnee, Real(0.0), select(over < halfKnee, knee, slope * over));
 }
 
-/// The same curve with W = 0, without computing the knee that cannot be chosen.
-template <class Real> [[gnu::always_inline]] inline Real hardKneeCurve(Real level, Real over, Real slope)
+/// The same curve with W = 0.
+template <class Real> [[gnu::always_inline]] inline Real hardKneeReduction(Real over, Real slope)
 {
-    return select(over <= Real(0.0), level, level + slope * over);
+    return slope * max(over, Real(0.0));
 }
 } // namespace qm07

@@ -16,6 +16,7 @@ struct ScalarLane
 
     double v;
 
+    ScalarLane() = default;
     explicit ScalarLane(double value) : v(value) {}
     Bits bits() const
     {

@@ -28,6 +28,9 @@ struct Sse2Bits
 struct Sse2Mask
 {
     __m128d v;
+
+    friend Sse2Mask operator|(Sse2Mask a, Sse2Mask b) { return {_mm_or_pd(a.v, b.v)}; }
+    friend bool anyLane(Sse2Mask m) { return _mm_movemask_pd(m.v) != 0; }
 };
 
 /// With kBlend (CPUs with SSE4.1 and later), select() is one instruction instead of three; the bits are the
@@ -54,21 +57,12 @@ template <bool kBlend> struct TwoLanes
     {
         _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_castps_si128(_mm_cvtpd_ps(v)));
     }
-    double first() const { return _mm_cvtsd_f64(v); }
-    /// The first lane of a, then the first lane of b.
-    static TwoLanes firstLanes(TwoLanes a, TwoLanes b) { return TwoLanes(_mm_unpacklo_pd(a.v, b.v)); }
-    template <class Pair> static TwoLanes fromPairs(const Pair (&pairs)[1]) { return pairs[0]; }
-    /// Each lane moved to the first lane of a pair (the second lane is left unspecified).
-    template <class Pair> void toPairs(Pair (&pairs)[2]) const
-    {
-        pairs[0] = Pair(v);
-        pairs[1] = Pair(_mm_unpackhi_pd(v, v));
-    }
     void storeLanes(double* left, double* right) const
     {
         _mm_storel_pd(left, v);
         _mm_storeh_pd(right, v);
     }
+    static TwoLanes fromLanes(const double (&lanes)[2]) { return TwoLanes(_mm_set_pd(lanes[1], lanes[0])); }
 
     Bits bits() const { return Bits(_mm_castpd_si128(v)); }
     static TwoLanes fromBits(Bits b) { return TwoLanes(_mm_castsi128_pd(b.v)); }
@@ -80,6 +74,8 @@ template <bool kBlend> struct TwoLanes
     friend Sse2Mask operator<(TwoLanes a, TwoLanes b) { return {_mm_cmplt_pd(a.v, b.v)}; }
     friend Sse2Mask operator<=(TwoLanes a, TwoLanes b) { return {_mm_cmple_pd(a.v, b.v)}; }
     friend Sse2Mask operator>(TwoLanes a, TwoLanes b) { return {_mm_cmpgt_pd(a.v, b.v)}; }
+    /// Not a < b: also where either is NaN.
+    friend Sse2Mask notBelow(TwoLanes a, TwoLanes b) { return {_mm_cmpnlt_pd(a.v, b.v)}; }
     friend TwoLanes select(Sse2Mask m, TwoLanes a, TwoLanes b)
     {
         if constexpr (kBlend) return TwoLanes(_mm_blendv_pd(b.v, a.v, m.v));

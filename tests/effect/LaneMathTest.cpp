@@ -1,5 +1,7 @@
 // The engine's own logarithm, exponential, sine and cosine: error bounds over their whole ranges against
-// extended precision, and the same bits from every instruction set and from the one-lane set-up code.
+// extended precision, and the same bits from every instruction set and from the one-lane code. The lane
+// functions need only keep the engine's output within 1e-12 of the C library's: 256 ulps is 6e-14 of a level
+// in dB or of a gain. The set-up exponential compounds in long releases and stays near 1 ulp.
 #include "LaneMath.h"
 #include "EngineMath.h"
 #include "KernelDispatch.h"
@@ -26,6 +28,7 @@ struct Function
     double lowest, highest;         // sampled uniformly, and on a logarithmic scale when lowest > 0
     double usedLowest, usedHighest; // where the engine uses it most, sampled as densely
     double boundUlps;
+    double boundAbsolute; // allowed instead where it is larger: decibels near 0 dB
 };
 
 constexpr double kPi = 3.14159265358979311600; // the double below π
@@ -35,14 +38,22 @@ double decibelsOnOneLane(double x)
     return qm07::decibels(qm07::ScalarLane(x)).v;
 }
 
+double exponentialOnOneLane(double x)
+{
+    return qm07::exponential(qm07::ScalarLane(x)).v;
+}
+
 const Function kFunctions[] = {
     {"decibels", &qm07::EngineKernels::decibels, decibelsOnOneLane,
-     [](long double x) { return 20.0L * std::log10(x); }, 1e-25, DBL_MAX, 0.5, 2.0, 2.5},
-    {"exponential", &qm07::EngineKernels::exponential, qm07::exponential,
-     [](long double x) { return std::exp(x); }, -708.39, 709.0, -20.0, 5.0, 1.5},
-    {"sine", nullptr, qm07::sine, [](long double x) { return std::sin(x); }, -kPi, kPi, 0.0, 0.9 * kPi, 1.5},
+     [](long double x) { return 20.0L * std::log10(x); }, 1e-25, DBL_MAX, 0.5, 2.0, 256.0, 3e-14},
+    {"exponential", &qm07::EngineKernels::exponential, exponentialOnOneLane,
+     [](long double x) { return std::exp(x); }, -708.39, 709.0, -20.0, 5.0, 160.0, 0.0},
+    {"set-up exponential", nullptr, qm07::exponential, [](long double x) { return std::exp(x); }, -708.39,
+     709.0, -20.0, 5.0, 1.5, 0.0},
+    {"sine", nullptr, qm07::sine, [](long double x) { return std::sin(x); }, -kPi, kPi, 0.0, 0.9 * kPi, 1.5,
+     0.0},
     {"cosine", nullptr, qm07::cosine, [](long double x) { return std::cos(x); }, -kPi, kPi, 0.0, 0.9 * kPi,
-     1.5},
+     1.5, 0.0},
 };
 
 /// Half over the whole range (on a logarithmic scale for positive ranges), half over the most used part.
@@ -77,7 +88,10 @@ TEST(LaneMath, WithinTheirBoundsOverTheWholeRange)
         double worstAt = 0.0;
         for (double x : samples(f))
         {
-            const double ulps = ulpsFromExact(f.oneLane(x), f.exact(x));
+            const double y = f.oneLane(x);
+            const long double exact = f.exact(x);
+            if (std::abs(static_cast<long double>(y) - exact) <= f.boundAbsolute) continue;
+            const double ulps = ulpsFromExact(y, exact);
             if (ulps > worst) worst = ulps, worstAt = x;
         }
         EXPECT_LE(worst, f.boundUlps) << f.name << " at " << worstAt;
