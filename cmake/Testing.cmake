@@ -13,6 +13,11 @@ else()
   find_package(GTest REQUIRED)
 endif()
 
+# Sanitizer builds: programs we did not build cannot load our instrumented plug-in.
+if(CMAKE_CXX_FLAGS MATCHES "-fsanitize=")
+  set(QM07_SANITIZED ON)
+endif()
+
 # Native tests that need a display bring their own. The server must not reset when its last client leaves:
 # a test that closes every connection would find the next one refused while it does.
 set(QM07_VIRTUAL_DISPLAY xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
