@@ -301,6 +301,8 @@ void FrameWindow::key(const xcb_key_press_event_t& event, bool pressed)
     if ((pressed ? frame.onKeyDown(code) : frame.onKeyUp(code)) != -1) return;
     // A key the editor does not use goes on to the host's window, as if the editor had never asked for keys.
     xcb_key_press_event_t forwarded = event;
+    // A plain key event: the server adds the mark of a sent one.
+    forwarded.response_type = pressed ? XCB_KEY_PRESS : XCB_KEY_RELEASE;
     forwarded.event = parent;
     forwarded.child = window;
     xcb_send_event(link, 0, parent, pressed ? XCB_EVENT_MASK_KEY_PRESS : XCB_EVENT_MASK_KEY_RELEASE,
