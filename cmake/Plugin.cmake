@@ -1,11 +1,11 @@
 # The plug-in module: entry point, effect and artwork in one library that exports VSTPluginMain and main.
-add_library(QM07Compressor MODULE ${CMAKE_SOURCE_DIR}/vst/PluginEntry.cpp)
-# The factory the entry point calls: with the editor where the platform has a window for it.
+add_library(QM07Compressor MODULE ${CMAKE_SOURCE_DIR}/vst/PluginEntry.cpp
+                                  ${CMAKE_SOURCE_DIR}/editor/CreateEffect.cpp)
+# The editor in the platform's windows: Win32 on Windows, X11 elsewhere.
 if(WIN32)
-  target_sources(QM07Compressor PRIVATE ${CMAKE_SOURCE_DIR}/editor/CreateEffect.cpp)
   target_link_libraries(QM07Compressor PRIVATE qm07_editor)
 else()
-  target_sources(QM07Compressor PRIVATE ${CMAKE_SOURCE_DIR}/effect/CreateEffect.cpp)
+  target_link_libraries(QM07Compressor PRIVATE qm07_editor_x11)
 endif()
 set_target_properties(QM07Compressor PROPERTIES
   PREFIX ""

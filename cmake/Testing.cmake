@@ -13,6 +13,15 @@ else()
   find_package(GTest REQUIRED)
 endif()
 
+# Sanitizer builds: programs we did not build cannot load our instrumented plug-in.
+if(CMAKE_CXX_FLAGS MATCHES "-fsanitize=")
+  set(QM07_SANITIZED ON)
+endif()
+
+# Native tests that need a display bring their own. The server must not reset when its last client leaves:
+# a test that closes every connection would find the next one refused while it does.
+set(QM07_VIRTUAL_DISPLAY xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")
+
 # qm07_add_gtest(NAME SOURCES... [LIBS libs...] [LABELS labels...] [RUNNER command...])
 # One ctest entry per test program; under the Windows preset ctest runs it through Wine. A RUNNER (native
 # builds only) starts the program, for example on a display of its own.

@@ -3,14 +3,14 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config dpkg-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   wine wine64
   xvfb xauth xdotool imagemagick
-  libstb-dev libgtest-dev libbenchmark-dev libsndfile1-dev libcairo2-dev libx11-dev
+  libstb-dev libgtest-dev libbenchmark-dev libsndfile1-dev libcairo2-dev libx11-dev libxcb1-dev
   python3-cairo python3-numpy python3-pil fonts-dejavu-core
   clang-14 libclang-rt-14-dev libfuzzer-14-dev
-  zam-plugins lsp-plugins-vst
+  zam-plugins lsp-plugins-vst ardour
 )
 
 missing=()

@@ -109,6 +109,7 @@ void CFrame::paintRect(CDrawContext* deviceContext, const CRect& rect)
 
 void CFrame::idle()
 {
+    if (platformFrame) platform::handleWindowEvents(*platformFrame);
     if (!openFlag || firstDraw || !isDirty()) return;
     CDrawContext* context = createDrawContext();
     update(context);

@@ -57,7 +57,8 @@ public:
     virtual bool open(CPoint* position = nullptr);
     virtual bool close();
     virtual bool isOpen() const;
-    /// Host idle: redraws dirty views once the window has been painted.
+    /// Host idle: handles the window's events where the platform leaves them to the frame, then redraws
+    /// dirty views once the window has been painted.
     virtual void idle();
     /// For controls tracking the mouse in a loop: lets the editor redraw and the host run.
     virtual void doIdleStuff();

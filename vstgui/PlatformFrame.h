@@ -1,6 +1,6 @@
 // The internal API that a platform implementation must define for the frame and the editor base.
-// Each platform (vstgui/headless, vstgui/win32) implements every function here; the portable code calls
-// nothing else of the windowing system. All functions run on the user-interface thread.
+// Each platform (vstgui/headless, vstgui/win32, vstgui/x11) implements every function here; the portable code
+// calls nothing else of the windowing system. All functions run on the user-interface thread.
 #pragma once
 
 #include "CPoint.h"
@@ -25,8 +25,12 @@ PlatformFrame* createPlatformFrame(CFrame& frame, void* parentWindow);
 /// Restores the default cursor, revokes a drop target, leaves OLE, frees the blend library, unlinks
 /// and destroys the window.
 void destroyPlatformFrame(PlatformFrame* platformFrame);
-/// The native child window (an HWND on Win32, a headless::Window* without a windowing system), or null.
+/// The native child window (an HWND on Win32, an X11 window id, a headless::Window* without a windowing
+/// system), or null.
 void* getWindow(const PlatformFrame& platformFrame);
+/// At the host's idle: handles the window's pending events where the frame reads them itself (X11);
+/// nothing where the system delivers them to the window's procedure.
+void handleWindowEvents(PlatformFrame& platformFrame);
 /// Registers the window as a drop target for `frame` (or revokes it); false without a window.
 bool setDropTarget(PlatformFrame& platformFrame, CFrame& frame, bool active);
 /// Shows the cursor of a `CCursorType`, saving the current one as the default the first time.

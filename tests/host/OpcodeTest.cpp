@@ -59,18 +59,17 @@ const OpcodeRow kBaseRows[] = {
     {effSetChunk, 0, Arg::ChunkIn},
 };
 
-// Flags and editor opcodes, with the editor closed; the build says whether the plug-in has an editor.
-constexpr bool kHasEditor = QM07_PLUGIN_HAS_EDITOR;
-constexpr std::int32_t kExpectedFlags = effFlagsCanReplacing | effFlagsProgramChunks |
-                                        effFlagsCanDoubleReplacing | (kHasEditor ? effFlagsHasEditor : 0);
+// Flags and editor opcodes, with the editor closed.
+constexpr std::int32_t kExpectedFlags =
+    effFlagsHasEditor | effFlagsCanReplacing | effFlagsProgramChunks | effFlagsCanDoubleReplacing;
 const OpcodeRow kEditorRows[] = {
-    {effEditGetRect, kHasEditor, kHasEditor ? Arg::EditorRect : Arg::Untouched},
+    {effEditGetRect, 1, Arg::EditorRect},
     {effEditOpen, 0}, // no parent window: nothing to open in
     {effEditClose, 0},
     {effEditIdle, 0},
     {effEditKeyDown, 0, Arg::None, nullptr, 0, 'a', VKEY_LEFT, 1.0f},
     {effEditKeyUp, 0, Arg::None, nullptr, 0, 'a', VKEY_LEFT, 1.0f},
-    {effSetEditKnobMode, kHasEditor, Arg::None, nullptr, 0, 0, 2},
+    {effSetEditKnobMode, 1, Arg::None, nullptr, 0, 0, 2},
 };
 
 const OpcodeRow kExtendedRows[] = {

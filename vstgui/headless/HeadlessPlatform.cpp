@@ -110,6 +110,8 @@ void* getWindow(const PlatformFrame& platformFrame)
     return platformFrame.window.get();
 }
 
+void handleWindowEvents(PlatformFrame&) {}
+
 bool setDropTarget(PlatformFrame& platformFrame, CFrame&, bool active)
 {
     if (!platformFrame.window) return false;

@@ -3,6 +3,7 @@
 
 #include "CDrawContext.h"
 #include "CFrame.h"
+#include "KeyState.h"
 #include "Win32Shared.h"
 
 #include <cstdio>
@@ -32,12 +33,14 @@ void paint(CFrame& frame, HWND window)
     EndPaint(window, &paintInfo);
 }
 
-void buttonDown(CFrame& frame, HWND window, LPARAM position)
+void buttonDown(CFrame& frame, HWND window, WPARAM keys, LPARAM position)
 {
     // Client coordinates, taken as unsigned the way the message packs them.
     CPoint where(LOWORD(position), HIWORD(position));
+    // The buttons of the message itself: a quick click may be over before the message is handled.
+    const std::int32_t buttons = mouseButtonsFromMessage(keys, GetKeyState(VK_MENU) < 0);
     auto* context = new CDrawContext(&frame, nullptr, window);
-    frame.mouse(context, where, -1);
+    frame.mouse(context, where, buttons);
     context->forget();
 }
 
@@ -120,7 +123,7 @@ LRESULT CALLBACK frameWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        buttonDown(*frame, window, lParam);
+        buttonDown(*frame, window, wParam, lParam);
         return 0;
     case WM_MOUSEWHEEL:
         wheel(*frame, window, wParam, lParam);

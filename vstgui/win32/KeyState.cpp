@@ -31,6 +31,12 @@ std::int32_t win32::mouseButtonsFromKeys(bool left, bool middle, bool right, boo
     return buttons;
 }
 
+std::int32_t win32::mouseButtonsFromMessage(std::uintptr_t keys, bool alt)
+{
+    return mouseButtonsFromKeys((keys & MK_LBUTTON) != 0, (keys & MK_MBUTTON) != 0, (keys & MK_RBUTTON) != 0,
+                                (keys & MK_SHIFT) != 0, (keys & MK_CONTROL) != 0, alt, false);
+}
+
 std::int32_t platform::getMouseButtons()
 {
     return win32::mouseButtonsFromKeys(keyDown(VK_LBUTTON), keyDown(VK_MBUTTON), keyDown(VK_RBUTTON),

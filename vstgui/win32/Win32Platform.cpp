@@ -111,6 +111,11 @@ void* getWindow(const PlatformFrame& platformFrame)
     return platformFrame.window;
 }
 
+void handleWindowEvents(PlatformFrame&)
+{
+    // The host's message loop delivers them to the window procedure.
+}
+
 bool setDropTarget(PlatformFrame& platformFrame, CFrame& frame, bool active)
 {
     if (!platformFrame.window) return false;

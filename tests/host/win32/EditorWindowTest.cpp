@@ -68,6 +68,16 @@ TEST_F(EditorWindow, OpensAChildOfItsSizeAndClosesWithoutATrace)
     EXPECT_EQ(GetWindow(hostWindow(), GW_CHILD), nullptr);
 }
 
+TEST_F(EditorWindow, AClickReleasedBeforeItIsHandledSelectsALeverPosition)
+{
+    ASSERT_EQ(open(), 1);
+    // The right third of SC Mode, pressed and released before the press message is handled.
+    PostMessageA(GetWindow(hostWindow(), GW_CHILD), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(613, 170));
+    pumpMessages();
+    EXPECT_EQ(plugin->parameter(7), 1.0f);
+    plugin->dispatch(effEditClose);
+}
+
 TEST_F(EditorWindow, AWindowItCannotOpenInIsRefusedAndALaterOpenWorks)
 {
     EXPECT_EQ(plugin->dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(0x12345)), 0);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CDragContainer.h"
+#include "CDrawContext.h"
 #include "CView.h"
 
 #include <windows.h>
@@ -63,6 +64,7 @@ struct MouseEvent
 {
     VSTGUI::CPoint where;
     std::int32_t buttons;
+    std::int32_t held; ///< what a tracking loop would read from the context at that moment
 };
 
 struct DragEvent
@@ -83,9 +85,9 @@ class RecordingView : public VSTGUI::CView
 public:
     explicit RecordingView(const VSTGUI::CRect& rect) : CView(rect) {}
 
-    void mouse(VSTGUI::CDrawContext*, const VSTGUI::CPoint& where, std::int32_t buttons) override
+    void mouse(VSTGUI::CDrawContext* context, const VSTGUI::CPoint& where, std::int32_t buttons) override
     {
-        presses.push_back({where, buttons});
+        presses.push_back({where, buttons, context ? context->getMouseButtons() : 0});
     }
     bool onWheel(VSTGUI::CDrawContext*, const VSTGUI::CPoint& where, VSTGUI::CMouseWheelAxis,
                  float distance) override

@@ -88,15 +88,18 @@ TEST_F(Win32FrameWindow, ChildWindowHasTheFrameSizeInsideTheHost)
     EXPECT_TRUE(IsWindowVisible(frameWindow(*frame)));
 }
 
-TEST_F(Win32FrameWindow, PressGoesToTheTopmostChildInItsCoordinates)
+TEST_F(Win32FrameWindow, PressGoesToTheTopmostChildInItsCoordinatesWithTheMessagesButtons)
 {
-    SendMessageA(frameWindow(*frame), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 45));
-    SendMessageA(frameWindow(*frame), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 30));
+    // No button is really held: each press reports the buttons and modifiers of its own message.
+    SendMessageA(frameWindow(*frame), WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(50, 45));
+    SendMessageA(frameWindow(*frame), WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, MAKELPARAM(20, 30));
     SendMessageA(frameWindow(*frame), WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(150, 80));
     ASSERT_EQ(upper->presses.size(), 1u);
     EXPECT_EQ(upper->presses[0].where, CPoint(50, 45));
+    EXPECT_EQ(upper->presses[0].buttons, kLButton | kShift);
     ASSERT_EQ(lower->presses.size(), 1u);
     EXPECT_EQ(lower->presses[0].where, CPoint(20, 30));
+    EXPECT_EQ(lower->presses[0].buttons, kRButton | kControl);
 }
 
 TEST_F(Win32FrameWindow, RealPressReportsTheButtonHeld)
@@ -285,7 +288,7 @@ TEST(Win32FrameClass, FrameWithoutAHostHasNoWindow)
     frame->forget();
 }
 
-TEST(Win32FrameClass, SwappedButtonsMakeThePhysicalLeftButtonTheRightOne)
+TEST(Win32FrameClass, SwappedButtonsPressAndPollAsTheSameLogicalButton)
 {
     SwapMouseButton(TRUE);
     HostWindow host(20, 20, 200, 200);
@@ -293,14 +296,14 @@ TEST(Win32FrameClass, SwappedButtonsMakeThePhysicalLeftButtonTheRightOne)
     auto* view = new RecordingView(CRect(0, 0, 100, 100));
     frame->addView(view);
     test::pumpMessages();
-    RECT rect = windowRect(static_cast<HWND>(frame->getWindow()));
-    SetCursorPos(rect.left + 30, rect.top + 30);
+    // The physical left button held; the system reports it as the right one in its message.
     sendButton(MOUSEEVENTF_LEFTDOWN);
-    test::pumpMessages();
+    SendMessageA(static_cast<HWND>(frame->getWindow()), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(30, 30));
     sendButton(MOUSEEVENTF_LEFTUP);
     test::pumpMessages();
     SwapMouseButton(FALSE);
-    ASSERT_EQ(view->presses.size(), 1u);
-    EXPECT_EQ(view->presses[0].buttons & (kLButton | kRButton), kRButton);
+    ASSERT_FALSE(view->presses.empty());
+    EXPECT_EQ(view->presses[0].buttons, kRButton);
+    EXPECT_EQ(view->presses[0].held & (kLButton | kRButton), kRButton);
     frame->forget();
 }

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The plug-in as users install it. Native build: `cmake --install` puts the .so, and nothing else, in
+# lib/vst under the prefix; the Debian package installs it to /usr/lib/vst, depends on exactly the
+# packages of the libraries it links, and the plug-in loads from a scratch root it was unpacked into.
+# Windows build: the zip holds the DLL and the install note. Usage: packages.sh BUILD_DIR [VSTHOST]
+set -euo pipefail
+build=$(readlink -f "$1") vsthost=${2:-}
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+failures=0
+fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
+
+(cd "$build" && cpack --config CPackConfig.cmake -B "$scratch/package" >/dev/null)
+
+if [ -f "$build/QM07Compressor.dll" ]; then
+  zip=$(ls "$scratch"/package/*.zip)
+  listed=$(cmake -E tar tf "$zip" | sort | tr '\n' ' ')
+  [ "$listed" = "INSTALL.txt QM07Compressor.dll " ] || fail "the zip holds: $listed"
+  (cd "$scratch" && cmake -E tar xf "$zip" INSTALL.txt)
+  grep -q 'QM07Compressor.dll' "$scratch/INSTALL.txt" || fail "the install note does not name the DLL"
+  [ "$failures" -eq 0 ] && echo "the zip holds the DLL and its install note"
+  exit "$failures"
+fi
+
+cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
+installed=$(cd "$scratch/prefix" && find . -type f | sort | tr '\n' ' ')
+[ "$installed" = "./lib/vst/QM07Compressor.so " ] || fail "cmake --install put: $installed"
+
+deb=$(ls "$scratch"/package/*.deb)
+packaged=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $NF }' | tr '\n' ' ')
+[ "$packaged" = "./usr/lib/vst/QM07Compressor.so " ] || fail "the package holds: $packaged"
+
+dpkg -x "$deb" "$scratch/root"
+plugin="$scratch/root/usr/lib/vst/QM07Compressor.so"
+info=$("$vsthost" info "$plugin") || fail "vsthost cannot load the unpacked plug-in"
+grep -Eq "Unique ID: +'QM07'" <<<"$info" || fail "the unpacked plug-in is not QM07: $info"
+grep -Eq "Flags: +0x1031 " <<<"$info" || fail "the unpacked plug-in lacks its editor: $info"
+
+# Every package whose library the plug-in names as needed, and no other.
+linked=$(for soname in $(readelf -d "$plugin" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+  library=$(ldd "$plugin" | awk -v name="$soname" '$1 == name { print $3 }')
+  [ -n "$library" ] || continue # the dynamic loader, which ldd shows by path alone
+  { dpkg -S "$library" || dpkg -S "$(readlink -f "$library")"; } 2>/dev/null | head -1 | cut -d: -f1
+done | sort -u | tr '\n' ' ')
+depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | awk '{ print $1 }' | sort -u | tr '\n' ' ')
+[ -n "$depends" ] && [ "$depends" = "$linked" ] || fail "depends on '$depends'; links the packages '$linked'"
+
+[ "$failures" -eq 0 ] && echo "installed and packaged: $(basename "$deb") loads from its unpacked root; depends on $depends"
+exit "$failures"
