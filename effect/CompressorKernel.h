@@ -262,8 +262,9 @@ void runChunk(const ChunkConstants& constants, const Chunk<Sample>& io, const De
     // compiler knows it.
     const auto step = [&](int g, auto steady, double& e) __attribute__((always_inline))
     {
-        const auto inside = [&](int group) { return steady || (group >= 0 && group < groups); };
-        const auto framesIn = [&](int group) { return steady || group + 1 < groups ? kWidth : lastCount; };
+        constexpr bool kSteady = decltype(steady)::value;
+        const auto inside = [&](int group) { return kSteady || (group >= 0 && group < groups); };
+        const auto framesIn = [&](int group) { return kSteady || group + 1 < groups ? kWidth : lastCount; };
         // The frames of the envelope go in between the other stages, so that the CPU finds work beside
         // their chain among the operations it has taken in.
         EnvelopeRun<Real, kCareful> envelopeRun{c, s, e, g * kWidth, inside(g) ? framesIn(g) : 0};

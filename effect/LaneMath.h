@@ -63,10 +63,11 @@ template <class Real, std::size_t kCount>
     for (std::size_t count = kPairs; count > 1; count = (count + 1) / 2)
     {
         power = power * power;
+        const std::size_t half = count / 2;
 #pragma GCC unroll 16
-        for (std::size_t i = 0; i < count / 2; ++i)
+        for (std::size_t i = 0; i < half; ++i)
             terms[i] = terms[2 * i] + terms[2 * i + 1] * power;
-        if (count % 2 != 0) terms[count / 2] = terms[count - 1];
+        if (count % 2 != 0) terms[half] = terms[count - 1];
     }
     return terms[0];
 }

@@ -4,13 +4,15 @@
 #include <cstdint>
 #include <cstring>
 
+// Always inlined: the AVX2 kernels use it, and an out-of-line copy compiled there could be the one the
+// linker keeps for every caller.
 class PinkNoise
 {
 public:
-    explicit PinkNoise(std::uint32_t initialSeed = 0) : seed(initialSeed) {}
+    [[gnu::always_inline]] explicit PinkNoise(std::uint32_t initialSeed = 0) : seed(initialSeed) {}
 
     /// Audio thread, never allocates: the next value, within −0.375 ... 0.375.
-    float next()
+    [[gnu::always_inline]] float next()
     {
         const int row = rowToRenew();
         const float old = rows[row];
@@ -49,17 +51,17 @@ private:
     static constexpr std::uint32_t kIncrementTwice = kMultiplier * kIncrement + kIncrement;
 
     /// Trailing zero bits of counter, at most kRows − 1: row 0 renews every second call, row 4 every 16th.
-    int rowToRenew() const { return __builtin_ctz(counter | (1u << (kRows - 1))); }
+    [[gnu::always_inline]] int rowToRenew() const { return __builtin_ctz(counter | (1u << (kRows - 1))); }
 
     /// One step of the congruential generator read as a value.
-    float draw()
+    [[gnu::always_inline]] float draw()
     {
         seed = seed * kMultiplier + kIncrement;
         return valueOf(seed);
     }
 
     /// The state's top 23 bits as a float in 2 ... 4, mapped onto −0.5 ... 0.5.
-    float valueOf(std::uint32_t state)
+    [[gnu::always_inline]] float valueOf(std::uint32_t state)
     {
         scratch = (state >> 9) | 0x40000000u;
         float r;
