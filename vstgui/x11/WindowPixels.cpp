@@ -30,8 +30,7 @@ CRect WindowPixels::takeChanges()
 {
     const CRect area = unite(changedArea(), lost);
     lost = CRect();
-    for (std::int32_t y = area.top; y < area.bottom; ++y)
-        std::copy(current.row(y) + area.left, current.row(y) + area.right, sent.row(y) + area.left);
+    sent.copy(current, area.getTopLeft(), area, area);
     return area;
 }
 
