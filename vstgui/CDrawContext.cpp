@@ -7,6 +7,19 @@
 namespace VSTGUI
 {
 
+namespace
+{
+
+/// Takes `value` into `field`; true when that changed it.
+template <typename T> bool changeTo(T& field, const T& value)
+{
+    if (field == value) return false;
+    field = value;
+    return true;
+}
+
+} // namespace
+
 CDrawContext::CDrawContext(CFrame* frameIn, void* systemContextIn, void* windowIn)
     : systemContext(systemContextIn), window(windowIn), frame(frameIn), clipRect(0, 0, 1000, 1000)
 {
@@ -34,30 +47,22 @@ void CDrawContext::applyDefaults()
 
 void CDrawContext::setFrameColor(const CColor& color)
 {
-    if (color == frameColor) return;
-    frameColor = color;
-    applyPen();
+    if (changeTo(frameColor, color)) applyPen();
 }
 
 void CDrawContext::setLineStyle(std::int32_t style)
 {
-    if (style == lineStyle) return;
-    lineStyle = style;
-    applyPen();
+    if (changeTo(lineStyle, style)) applyPen();
 }
 
 void CDrawContext::setLineWidth(std::int32_t width)
 {
-    if (width == frameWidth) return;
-    frameWidth = width;
-    applyPen();
+    if (changeTo(frameWidth, width)) applyPen();
 }
 
 void CDrawContext::setFillColor(const CColor& color)
 {
-    if (color == fillColor) return;
-    fillColor = color;
-    applyFill();
+    if (changeTo(fillColor, color)) applyFill();
 }
 
 void CDrawContext::setFontColor(const CColor& color)
@@ -68,9 +73,7 @@ void CDrawContext::setFontColor(const CColor& color)
 
 void CDrawContext::setDrawMode(std::int32_t mode)
 {
-    if (mode == drawMode) return;
-    drawMode = mode;
-    applyDrawMode();
+    if (changeTo(drawMode, mode)) applyDrawMode();
 }
 
 void CDrawContext::setFont(std::int32_t id, std::int32_t /*size*/, std::int32_t style)

@@ -68,4 +68,13 @@ struct CRect
     friend constexpr bool operator!=(const CRect& a, const CRect& b) { return !(a == b); }
 };
 
+/// The smallest rectangle holding both; an empty one adds nothing.
+constexpr CRect unite(const CRect& a, const CRect& b)
+{
+    if (a.isEmpty()) return b;
+    if (b.isEmpty()) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
 } // namespace VSTGUI

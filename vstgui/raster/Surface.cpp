@@ -17,6 +17,33 @@ CRect intersection(CRect a, const CRect& b)
     return a;
 }
 
+/// The part of `dest` on `target` that is inside the clip, the target and the source.
+CRect visiblePart(const Surface& target, const Surface& source, const CPoint& sourceOrigin, const CRect& dest,
+                  const CRect& clip)
+{
+    // Source pixels outside the source image have no defined colour, so those destinations are left alone.
+    CRect sourceArea = source.bounds();
+    sourceArea.offset(dest.left - sourceOrigin.h, dest.top - sourceOrigin.v);
+    return intersection(intersection(intersection(dest, clip), target.bounds()), sourceArea);
+}
+
+/// Calls `combine(targetPixel, sourcePixel)` for every visible pixel of `dest`.
+template <typename Combine>
+void combinePixels(Surface& target, const Surface& source, const CPoint& sourceOrigin, const CRect& dest,
+                   const CRect& clip, Combine combine)
+{
+    const CRect area = visiblePart(target, source, sourceOrigin, dest, clip);
+    const std::int32_t dx = sourceOrigin.h - dest.left;
+    const std::int32_t dy = sourceOrigin.v - dest.top;
+    for (std::int32_t y = area.top; y < area.bottom; ++y)
+    {
+        const std::uint32_t* from = source.row(y + dy) + area.left + dx;
+        std::uint32_t* to = target.row(y) + area.left;
+        for (std::int32_t x = 0; x < area.getWidth(); ++x)
+            combine(to[x], from[x]);
+    }
+}
+
 } // namespace
 
 Surface::Surface(std::int32_t w, std::int32_t h, std::uint32_t initial)
@@ -50,18 +77,9 @@ void Surface::plot(std::int32_t x, std::int32_t y, std::uint32_t value, const CR
     setPixel(x, y, value);
 }
 
-CRect Surface::visiblePart(const Surface& source, const CPoint& sourceOrigin, const CRect& dest,
-                           const CRect& clip) const
-{
-    // Source pixels outside the source image have no defined colour, so those destinations are left alone.
-    CRect sourceArea = source.bounds();
-    sourceArea.offset(dest.left - sourceOrigin.h, dest.top - sourceOrigin.v);
-    return intersection(intersection(intersection(dest, clip), bounds()), sourceArea);
-}
-
 void Surface::copy(const Surface& source, const CPoint& sourceOrigin, const CRect& dest, const CRect& clip)
 {
-    const CRect area = visiblePart(source, sourceOrigin, dest, clip);
+    const CRect area = visiblePart(*this, source, sourceOrigin, dest, clip);
     const std::int32_t dx = sourceOrigin.h - dest.left;
     const std::int32_t dy = sourceOrigin.v - dest.top;
     for (std::int32_t y = area.top; y < area.bottom; ++y)
@@ -74,31 +92,19 @@ void Surface::copy(const Surface& source, const CPoint& sourceOrigin, const CRec
 void Surface::blend(const Surface& source, const CPoint& sourceOrigin, const CRect& dest, std::uint8_t alpha,
                     const CRect& clip)
 {
-    const CRect area = visiblePart(source, sourceOrigin, dest, clip);
-    const std::int32_t dx = sourceOrigin.h - dest.left;
-    const std::int32_t dy = sourceOrigin.v - dest.top;
-    for (std::int32_t y = area.top; y < area.bottom; ++y)
-    {
-        const std::uint32_t* from = source.row(y + dy) + dx;
-        std::uint32_t* to = row(y);
-        for (std::int32_t x = area.left; x < area.right; ++x)
-            to[x] = blendPremultiplied(to[x], from[x], alpha);
-    }
+    combinePixels(*this, source, sourceOrigin, dest, clip,
+                  [alpha](std::uint32_t& to, std::uint32_t from)
+                  { to = blendPremultiplied(to, from, alpha); });
 }
 
 void Surface::copyKeyed(const Surface& source, const CPoint& sourceOrigin, const CRect& dest,
                         std::uint32_t key, const CRect& clip)
 {
-    const CRect area = visiblePart(source, sourceOrigin, dest, clip);
-    const std::int32_t dx = sourceOrigin.h - dest.left;
-    const std::int32_t dy = sourceOrigin.v - dest.top;
-    for (std::int32_t y = area.top; y < area.bottom; ++y)
-    {
-        const std::uint32_t* from = source.row(y + dy) + dx;
-        std::uint32_t* to = row(y);
-        for (std::int32_t x = area.left; x < area.right; ++x)
-            if ((from[x] & 0x00FFFFFFu) != (key & 0x00FFFFFFu)) to[x] = from[x];
-    }
+    combinePixels(*this, source, sourceOrigin, dest, clip,
+                  [key](std::uint32_t& to, std::uint32_t from)
+                  {
+                      if ((from & 0x00FFFFFFu) != (key & 0x00FFFFFFu)) to = from;
+                  });
 }
 
 } // namespace VSTGUI::raster

@@ -42,10 +42,6 @@ public:
                    const CRect& clip);
 
 private:
-    /// The part of `dest` that is inside the clip, the surface and the source.
-    CRect visiblePart(const Surface& source, const CPoint& sourceOrigin, const CRect& dest,
-                      const CRect& clip) const;
-
     std::int32_t width;
     std::int32_t height;
     std::vector<std::uint32_t> pixels;

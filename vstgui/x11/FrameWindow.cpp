@@ -25,14 +25,6 @@ constexpr std::uint8_t kWheelDown = 5;
 
 std::atomic<std::uint64_t> errorCount{0};
 
-CRect unite(const CRect& a, const CRect& b)
-{
-    if (a.isEmpty()) return b;
-    if (b.isEmpty()) return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
-}
-
 xcb_screen_t* screenOf(xcb_connection_t* link, xcb_window_t root)
 {
     for (auto it = xcb_setup_roots_iterator(xcb_get_setup(link)); it.rem; xcb_screen_next(&it))

@@ -13,14 +13,6 @@ namespace
 /// Black, like the window before anything is drawn; the first exposure sends the whole window anyway.
 constexpr std::uint32_t kBlack = 0xFF000000u;
 
-CRect unite(const CRect& a, const CRect& b)
-{
-    if (a.isEmpty()) return b;
-    if (b.isEmpty()) return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
-}
-
 } // namespace
 
 WindowPixels::WindowPixels(std::int32_t width, std::int32_t height)
@@ -38,8 +30,7 @@ CRect WindowPixels::takeChanges()
 {
     const CRect area = unite(changedArea(), lost);
     lost = CRect();
-    for (std::int32_t y = area.top; y < area.bottom; ++y)
-        std::copy(current.row(y) + area.left, current.row(y) + area.right, sent.row(y) + area.left);
+    sent.copy(current, area.getTopLeft(), area, area);
     return area;
 }
 
