@@ -78,12 +78,11 @@ bool editorLives(const std::string& path, int cycles, bool& fine)
         std::printf("SKIP  editor: the plug-in has no editor\n");
         return true;
     }
-    ERect* rect = nullptr;
-    plugin->dispatch(effEditGetRect, 0, 0, &rect);
-    const int width = rect ? rect->right - rect->left : 400;
-    const int height = rect ? rect->bottom - rect->top : 300;
+    int width = 400;
+    int height = 300;
+    plugin->editorSize(width, height);
     std::string error;
-    auto window = EditorWindow::open("vsthost leaks", 40, 40, std::max(width, 1), std::max(height, 1), error);
+    auto window = EditorWindow::open("vsthost leaks", 40, 40, width, height, error);
     if (!window)
     {
         std::printf("SKIP  editor: %s\n", error.c_str());
