@@ -58,16 +58,6 @@ void printEdit(std::int32_t opcode, std::int32_t index, float value)
     std::fflush(stdout);
 }
 
-bool askEditorSize(HostedPlugin& plugin, int& width, int& height)
-{
-    ERect* rect = nullptr;
-    plugin.dispatch(effEditGetRect, 0, 0, &rect);
-    if (!rect || rect->right <= rect->left || rect->bottom <= rect->top) return false;
-    width = rect->right - rect->left;
-    height = rect->bottom - rect->top;
-    return true;
-}
-
 /// Loud signals sit at -1 dBFS peak, well above a compressor's usual thresholds, so its meter moves.
 bool makeSignal(const std::string& name, double rate, AudioClip& signal)
 {
@@ -172,7 +162,7 @@ int showEditor(HostedPlugin& plugin, AudioClip signal, std::vector<ScheduledSett
 {
     int width = kUnsizedWidth;
     int height = kUnsizedHeight;
-    askEditorSize(plugin, width, height);
+    plugin.editorSize(width, height);
     std::string error;
     auto window = EditorWindow::open(plugin.effectName(), kWindowX, kWindowY, width, height, error);
     if (!window)
@@ -185,7 +175,7 @@ int showEditor(HostedPlugin& plugin, AudioClip signal, std::vector<ScheduledSett
         std::fprintf(stderr, "vsthost edit: the editor did not open\n");
         return 1;
     }
-    if (askEditorSize(plugin, width, height)) window->resizeClient(width, height);
+    if (plugin.editorSize(width, height)) window->resizeClient(width, height);
     window->handleEvents(0, nullptr);
     int x = 0;
     int y = 0;

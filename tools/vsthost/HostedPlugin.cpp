@@ -110,6 +110,16 @@ std::string HostedPlugin::readText(std::int32_t opcode, std::int32_t index)
     return std::string(text, strnlen(text, kTextBufferSize - 1));
 }
 
+bool HostedPlugin::editorSize(int& width, int& height)
+{
+    ERect* rect = nullptr;
+    dispatch(effEditGetRect, 0, 0, &rect);
+    if (!rect || rect->right <= rect->left || rect->bottom <= rect->top) return false;
+    width = rect->right - rect->left;
+    height = rect->bottom - rect->top;
+    return true;
+}
+
 std::string HostedPlugin::effectName()
 {
     return readText(effGetEffectName, 0);

@@ -43,6 +43,8 @@ public:
     std::string productName();
     std::string programName();
     std::int32_t vendorVersion();
+    /// The editor's size from effEditGetRect; false, leaving width and height alone, when it gives none.
+    bool editorSize(int& width, int& height);
 
     std::string parameterName(int index);
     std::string parameterLabel(int index);

@@ -9,6 +9,7 @@
 #include "validate/Drive.h"
 
 #include <cstdio>
+#include <string>
 
 namespace
 {
@@ -38,20 +39,34 @@ bool live(const std::string& path)
     return true;
 }
 
-bool judge(const char* what, std::int64_t before, std::int64_t after, double allowedPerLife, int lives)
+bool judge(const std::string& what, std::int64_t before, std::int64_t after, double allowedPerLife, int lives)
 {
     if (before == ResourceUse::kUnknown || after == ResourceUse::kUnknown)
     {
-        std::printf("SKIP  %s: not measurable here\n", what);
+        std::printf("SKIP  %s: not measurable here\n", what.c_str());
         return true;
     }
     const auto growth = static_cast<double>(after - before);
     const bool fine = growth <= allowedPerLife * lives;
     std::printf("%s  %s: %lld before, %lld after, %+.0f (%.2f per life; at most %.2f allowed)\n",
-                fine ? "PASS" : "FAIL", what, static_cast<long long>(before), static_cast<long long>(after),
-                growth, growth / lives, allowedPerLife);
+                fine ? "PASS" : "FAIL", what.c_str(), static_cast<long long>(before),
+                static_cast<long long>(after), growth, growth / lives, allowedPerLife);
     return fine;
 }
+
+/// Judges every measured resource, each line's name after prefix.
+bool judgeGrowth(const std::string& prefix, const ResourceUse& before, const ResourceUse& after, int lives)
+{
+    bool fine = judge(prefix + "heap bytes", before.heapBytes, after.heapBytes, kHeapBytesPerLife, lives);
+    fine = judge(prefix + "process bytes", before.processBytes, after.processBytes, kProcessBytesPerLife,
+                 lives) &&
+           fine;
+    // Headroom shrinks when objects are kept, so the growth that counts is before minus after.
+    return judge(prefix + "GDI objects kept", after.gdiHeadroom, before.gdiHeadroom, kGdiObjectsPerLife,
+                 lives) &&
+           fine;
+}
+
 /// Opens and closes the editor of one instance in a window of ours; answers false when that cannot be
 /// done here, with the reason printed. Window classes that outlive the last closing are printed as FAIL.
 bool editorLives(const std::string& path, int cycles, bool& fine)
@@ -63,12 +78,11 @@ bool editorLives(const std::string& path, int cycles, bool& fine)
         std::printf("SKIP  editor: the plug-in has no editor\n");
         return true;
     }
-    ERect* rect = nullptr;
-    plugin->dispatch(effEditGetRect, 0, 0, &rect);
-    const int width = rect ? rect->right - rect->left : 400;
-    const int height = rect ? rect->bottom - rect->top : 300;
+    int width = 400;
+    int height = 300;
+    plugin->editorSize(width, height);
     std::string error;
-    auto window = EditorWindow::open("vsthost leaks", 40, 40, std::max(width, 1), std::max(height, 1), error);
+    auto window = EditorWindow::open("vsthost leaks", 40, 40, width, height, error);
     if (!window)
     {
         std::printf("SKIP  editor: %s\n", error.c_str());
@@ -95,13 +109,7 @@ bool editorLives(const std::string& path, int cycles, bool& fine)
     const ResourceUse after = measureResources();
     std::printf("%d openings and closings of the editor in one instance, after %d to warm up\n", cycles,
                 kWarmUp);
-    fine = judge("editor: heap bytes", before.heapBytes, after.heapBytes, kHeapBytesPerLife, cycles) && fine;
-    fine = judge("editor: process bytes", before.processBytes, after.processBytes, kProcessBytesPerLife,
-                 cycles) &&
-           fine;
-    fine = judge("editor: GDI objects kept", after.gdiHeadroom, before.gdiHeadroom, kGdiObjectsPerLife,
-                 cycles) &&
-           fine;
+    fine = judgeGrowth("editor: ", before, after, cycles) && fine;
     for (const WindowClass& windowClass : classes)
     {
         const bool kept = windowClassRegistered(windowClass);
@@ -137,12 +145,7 @@ int runLeaks(const std::vector<std::string>& args)
         "to warm up\n",
         cycles, path.c_str(), kWarmUp);
     std::printf("Measured with %s\n", resourceMethods().c_str());
-    bool fine = judge("heap bytes", before.heapBytes, after.heapBytes, kHeapBytesPerLife, cycles);
-    fine =
-        judge("process bytes", before.processBytes, after.processBytes, kProcessBytesPerLife, cycles) && fine;
-    // Headroom shrinks when objects are kept, so the growth that counts is before minus after.
-    fine =
-        judge("GDI objects kept", after.gdiHeadroom, before.gdiHeadroom, kGdiObjectsPerLife, cycles) && fine;
+    bool fine = judgeGrowth("", before, after, cycles);
     if (editorCycles > 0 && !editorLives(path, editorCycles, fine)) return 1;
     std::printf("%s\n", fine ? "No growth beyond noise" : "Resources grow with each life");
     return fine ? 0 : 1;

@@ -5,10 +5,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <atomic>
-#include <chrono>
-#include <thread>
-
 namespace
 {
 
@@ -97,24 +93,7 @@ TEST_F(EditorWindow, ClosingTheEffectWithItsEditorOpenTakesTheWindowAlong)
 
 TEST_F(EditorWindow, TwoHundredOpensAndClosesWhileTheAudioThreadProcessesAndAutomates)
 {
-    std::atomic<bool> stop{false};
-    std::atomic<long> blocks{0};
-    std::thread audio(
-        [&]
-        {
-            AudioClip signal = testSignal(48000.0, 1.0);
-            std::vector<float> left(256), right(256);
-            float* outputs[] = {left.data(), right.data()};
-            for (std::size_t at = 0; !stop.load(); at = (at + 256) % (signal.frames() - 256))
-            {
-                float* inputs[] = {&signal.channels[0][at], &signal.channels[1][at]};
-                plugin->processFloat(inputs, outputs, 256);
-                plugin->setParameter(static_cast<int>(blocks % 10), static_cast<float>(blocks % 7) / 6.0f);
-                ++blocks;
-                // A host's audio thread waits for the next block; spinning would starve the UI.
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            }
-        });
+    AutomatingAudioThread audio(*plugin);
     for (int cycle = 0; cycle < 200; ++cycle)
     {
         ASSERT_EQ(open(), 1) << cycle;
@@ -122,9 +101,7 @@ TEST_F(EditorWindow, TwoHundredOpensAndClosesWhileTheAudioThreadProcessesAndAuto
         plugin->dispatch(effEditIdle);
         plugin->dispatch(effEditClose);
     }
-    stop = true;
-    audio.join();
-    EXPECT_GT(blocks.load(), 0);
+    EXPECT_GT(audio.stop(), 0);
     EXPECT_EQ(GetWindow(hostWindow(), GW_CHILD), nullptr);
 }
 

@@ -9,7 +9,6 @@
 
 #include <X11/Xlib.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
@@ -191,31 +190,13 @@ TEST_F(EditorInX11, AWindowThatDoesNotExistIsRefused)
 
 TEST_F(EditorInX11, TwoHundredOpensAndClosesWhileTheAudioThreadProcessesAndAutomates)
 {
-    std::atomic<bool> stop{false};
-    std::atomic<long> blocks{0};
-    std::thread audio(
-        [&]
-        {
-            AudioClip signal = testSignal(48000.0, 1.0);
-            std::vector<float> left(256), right(256);
-            float* outputs[] = {left.data(), right.data()};
-            for (std::size_t at = 0; !stop.load(); at = (at + 256) % (signal.frames() - 256))
-            {
-                float* inputs[] = {&signal.channels[0][at], &signal.channels[1][at]};
-                plugin->processFloat(inputs, outputs, 256);
-                plugin->setParameter(static_cast<int>(blocks % 10), static_cast<float>(blocks % 7) / 6.0f);
-                ++blocks;
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            }
-        });
+    AutomatingAudioThread audio(*plugin);
     for (int cycle = 0; cycle < 200; ++cycle)
     {
         ASSERT_EQ(open(*plugin, *host), 1) << cycle;
         plugin->dispatch(effEditIdle);
         plugin->dispatch(effEditClose);
     }
-    stop = true;
-    audio.join();
-    EXPECT_GT(blocks.load(), 0);
+    EXPECT_GT(audio.stop(), 0);
     EXPECT_TRUE(children(idOf(*host)).empty());
 }

@@ -11,29 +11,15 @@ namespace
 {
 constexpr int kOpenings = 50;
 
-/// The editor's size from effEditGetRect, or a plausible one when it gives none.
-void editorSize(HostedPlugin& plugin, int& width, int& height)
-{
-    ERect* rect = nullptr;
-    width = 400;
-    height = 300;
-    if (plugin.dispatch(effEditGetRect, 0, 0, &rect) && rect && rect->right > rect->left &&
-        rect->bottom > rect->top)
-    {
-        width = rect->right - rect->left;
-        height = rect->bottom - rect->top;
-    }
-}
-
 Outcome openAndCloseWhileProcessing(Session& session)
 {
     std::string error;
     auto plugin = session.load(error);
     if (!plugin) return Outcome::fail(error);
     if (!(plugin->effect().flags & effFlagsHasEditor)) return Outcome::skip("the plug-in has no editor");
-    int width = 0;
-    int height = 0;
-    editorSize(*plugin, width, height);
+    int width = 400;
+    int height = 300;
+    plugin->editorSize(width, height);
     auto window = EditorWindow::open("vsthost validate", 40, 40, width, height, error);
     if (!window) return Outcome::skip("no window for the editor: " + error);
 

@@ -24,9 +24,9 @@ long long framesPerSetup(const Session& session, double rate)
     return std::max<long long>(3 * kLargestBlock, static_cast<long long>(rate * 0.05 * session.strictness()));
 }
 
-/// Plays signal through every set-up in random blocks; inspect names what is wrong with one call's
-/// result (empty when nothing is) and the first problem of a set-up ends that set-up.
-template <typename Inspect> Outcome acrossSetups(Session& session, Signal signal, Inspect inspect)
+/// Runs body(setup, effect, buffers, findings) on one fresh instance for every set-up, the instance
+/// started at the set-up's rate and the buffers of its sample type.
+template <typename Body> Outcome forEverySetup(Session& session, Body body)
 {
     Outcome refused;
     auto plugin = loadForProcessing(session, refused);
@@ -35,29 +35,41 @@ template <typename Inspect> Outcome acrossSetups(Session& session, Signal signal
     for (const Setup& setup : everySetup(*plugin))
     {
         plugin->start(setup.rate, kLargestBlock);
-        Stimulus stimulus(setup.rate, session.random()());
-        stimulus.setSignal(signal);
-        const auto blocks =
-            randomBlocks(session.random(), framesPerSetup(session, setup.rate), kLargestBlock);
-        withSampleType(
-            setup,
-            [&](auto sample)
-            {
-                ProcessBuffers<decltype(sample)> buffers(
-                    plugin->effect().numInputs, plugin->effect().numOutputs, kLargestBlock, setup.inPlace);
-                for (std::size_t i = 0; i < blocks.size(); ++i)
-                {
-                    stimulus.fill(buffers, blocks[i]);
-                    buffers.process(plugin->effect(), blocks[i]);
-                    const std::string problem = inspect(buffers);
-                    if (!findings.expect(problem.empty(),
-                                         setup.describe() + ", call " + std::to_string(i + 1) + " of " +
-                                             std::to_string(blocks[i]) + " frames: " + problem))
-                        break;
-                }
-            });
+        withSampleType(setup,
+                       [&](auto sample)
+                       {
+                           ProcessBuffers<decltype(sample)> buffers(plugin->effect().numInputs,
+                                                                    plugin->effect().numOutputs,
+                                                                    kLargestBlock, setup.inPlace);
+                           body(setup, plugin->effect(), buffers, findings);
+                       });
     }
     return findings.outcome();
+}
+
+/// Plays signal through every set-up in random blocks; inspect names what is wrong with one call's
+/// result (empty when nothing is) and the first problem of a set-up ends that set-up.
+template <typename Inspect> Outcome acrossSetups(Session& session, Signal signal, Inspect inspect)
+{
+    return forEverySetup(
+        session,
+        [&](const Setup& setup, AEffect& effect, auto& buffers, Findings& findings)
+        {
+            Stimulus stimulus(setup.rate, session.random()());
+            stimulus.setSignal(signal);
+            const auto blocks =
+                randomBlocks(session.random(), framesPerSetup(session, setup.rate), kLargestBlock);
+            for (std::size_t i = 0; i < blocks.size(); ++i)
+            {
+                stimulus.fill(buffers, blocks[i]);
+                buffers.process(effect, blocks[i]);
+                const std::string problem = inspect(buffers);
+                if (!findings.expect(problem.empty(), setup.describe() + ", call " + std::to_string(i + 1) +
+                                                          " of " + std::to_string(blocks[i]) +
+                                                          " frames: " + problem))
+                    break;
+            }
+        });
 }
 
 template <typename Buffers> std::string finiteAndTidy(const Buffers& buffers)
@@ -102,65 +114,41 @@ Outcome extremeInputStaysFinite(Session& session)
 /// After a block with NaN and infinities, the next block of ordinary audio comes out finite.
 Outcome recoversFromNonFiniteInput(Session& session)
 {
-    Outcome refused;
-    auto plugin = loadForProcessing(session, refused);
-    if (!plugin) return refused;
-    Findings findings;
     std::uniform_int_distribution<int> size(1, 1024);
-    for (const Setup& setup : everySetup(*plugin))
-    {
-        plugin->start(setup.rate, kLargestBlock);
-        Stimulus stimulus(setup.rate, session.random()());
-        withSampleType(setup,
-                       [&](auto sample)
-                       {
-                           ProcessBuffers<decltype(sample)> buffers(plugin->effect().numInputs,
-                                                                    plugin->effect().numOutputs,
-                                                                    kLargestBlock, setup.inPlace);
-                           auto play = [&](Signal signal, int frames)
-                           {
-                               stimulus.setSignal(signal);
-                               stimulus.fill(buffers, frames);
-                               buffers.process(plugin->effect(), frames);
-                           };
-                           for (int round = 0; round < session.strictness(); ++round)
-                           {
-                               play(Signal::Audio, size(session.random()));
-                               play(Signal::NonFinite, size(session.random()));
-                               const int after = size(session.random());
-                               play(Signal::Audio, after);
-                               const std::string problem = finiteAndTidy(buffers);
-                               if (!findings.expect(problem.empty(), setup.describe() + ", the " +
-                                                                         std::to_string(after) +
-                                                                         "-frame block after: " + problem))
-                                   break;
-                           }
-                       });
-    }
-    return findings.outcome();
+    return forEverySetup(session,
+                         [&](const Setup& setup, AEffect& effect, auto& buffers, Findings& findings)
+                         {
+                             Stimulus stimulus(setup.rate, session.random()());
+                             auto play = [&](Signal signal, int frames)
+                             {
+                                 stimulus.setSignal(signal);
+                                 stimulus.fill(buffers, frames);
+                                 buffers.process(effect, frames);
+                             };
+                             for (int round = 0; round < session.strictness(); ++round)
+                             {
+                                 play(Signal::Audio, size(session.random()));
+                                 play(Signal::NonFinite, size(session.random()));
+                                 const int after = size(session.random());
+                                 play(Signal::Audio, after);
+                                 const std::string problem = finiteAndTidy(buffers);
+                                 if (!findings.expect(problem.empty(), setup.describe() + ", the " +
+                                                                           std::to_string(after) +
+                                                                           "-frame block after: " + problem))
+                                     break;
+                             }
+                         });
 }
 
 Outcome emptyCallsWriteNothing(Session& session)
 {
-    Outcome refused;
-    auto plugin = loadForProcessing(session, refused);
-    if (!plugin) return refused;
-    Findings findings;
-    for (const Setup& setup : everySetup(*plugin))
-    {
-        plugin->start(setup.rate, kLargestBlock);
-        withSampleType(setup,
-                       [&](auto sample)
-                       {
-                           ProcessBuffers<decltype(sample)> buffers(plugin->effect().numInputs,
-                                                                    plugin->effect().numOutputs,
-                                                                    kLargestBlock, setup.inPlace);
-                           buffers.process(plugin->effect(), 0);
-                           const std::string misuse = buffers.misuse();
-                           findings.expect(misuse.empty(), setup.describe() + ": " + misuse);
-                       });
-    }
-    return findings.outcome();
+    return forEverySetup(session,
+                         [](const Setup& setup, AEffect& effect, auto& buffers, Findings& findings)
+                         {
+                             buffers.process(effect, 0);
+                             const std::string misuse = buffers.misuse();
+                             findings.expect(misuse.empty(), setup.describe() + ": " + misuse);
+                         });
 }
 } // namespace
 
