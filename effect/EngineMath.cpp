@@ -2,6 +2,8 @@
 // about an ulp, since coefficients such as a long release's compound over thousands of frames.
 #include "EngineMath.h"
 
+#include "LaneMath.h"
+
 #include <cstdint>
 #include <cstring>
 
@@ -9,15 +11,6 @@ namespace qm07
 {
 namespace
 {
-// ln(2) in two parts, the first exact when multiplied by any octave number.
-constexpr double kLn2High = 0x1.62e42ffp-1;
-constexpr double kLn2Low = -0x1.718432a1b0e26p-35;
-constexpr double kLog2E = 0x1.71547652b82fep+0;
-/// Adding 1.5·2^52 rounds to an integer and leaves it in the low mantissa bits.
-constexpr double kRoundingShift = 0x1.8p52;
-constexpr double kExpLowest = -708.3964185322641;
-constexpr double kExpHighest = 709.0;
-
 // π/2 in two parts, the first short enough that the quadrant number times it is exact.
 constexpr double kHalfPiHigh = 0x1.921fb544p+0;
 constexpr double kHalfPiLow = 0x1.0b4611a626331p-34;
@@ -67,6 +60,8 @@ int quadrant(double x, double& r)
 /// by 2^n built in the exponent bits.
 double exponential(double x)
 {
+    // The same reduction as the kernels' exponential; only the polynomial differs.
+    using namespace lanemath;
     if (x < kExpLowest) return 0.0;
     const double atLeastLowest = x > kExpLowest ? x : kExpLowest; // NaN becomes the lowest
     const double clamped = atLeastLowest < kExpHighest ? atLeastLowest : kExpHighest;
