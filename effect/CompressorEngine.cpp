@@ -7,14 +7,8 @@
 
 namespace qm07
 {
-namespace
-{
-/// The envelope's rest: the reduction in force is the envelope minus this offset.
-constexpr double kOffset = 1e-25;
-} // namespace
-
 CompressorEngine::CompressorEngine(std::uint32_t noiseSeed)
-    : envelope(kOffset), pushNoise(noiseSeed), kernels(&chosenKernels())
+    : envelope(kEnvelopeOffset), pushNoise(noiseSeed), kernels(&chosenKernels())
 {
 }
 
@@ -70,7 +64,7 @@ ChunkConstants CompressorEngine::chunkConstants(const BlockSettings& block) cons
     c.kneeWidth = block.kneeWidth;
     c.kneeScale = block.kneeWidth > 0.0 ? block.slope / (2.0 * block.kneeWidth) : 0.0;
     c.pushDepth = block.pushDepth;
-    c.makeupAtRest = block.makeupDb + kOffset;
+    c.makeupAtRest = block.makeupDb + kEnvelopeOffset;
     c.wet = block.wet;
     c.dry = block.dry;
     c.attackCoef = attackCoef.load(std::memory_order_relaxed);
