@@ -49,9 +49,7 @@ void CompressorEngine::processChunks(const BlockSettings& block, const Sample* c
             kernels->processFloat(constants, chunk, envelope, sidechain.states());
         else
             kernels->processDouble(constants, chunk, envelope, sidechain.states());
-        if (metering)
-            for (int n = 0; n < count; ++n)
-                meterFeed.feed(reductions[n]);
+        if (metering) meterFeed.feed(reductions, count);
     }
 }
 
