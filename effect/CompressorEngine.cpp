@@ -7,14 +7,8 @@
 
 namespace qm07
 {
-namespace
-{
-/// The envelope's rest: the reduction in force is the envelope minus this offset.
-constexpr double kOffset = 1e-25;
-} // namespace
-
 CompressorEngine::CompressorEngine(std::uint32_t noiseSeed)
-    : envelope(kOffset), pushNoise(noiseSeed), kernels(&chosenKernels())
+    : envelope(kEnvelopeOffset), pushNoise(noiseSeed), kernels(&chosenKernels())
 {
 }
 
@@ -55,9 +49,7 @@ void CompressorEngine::processChunks(const BlockSettings& block, const Sample* c
             kernels->processFloat(constants, chunk, envelope, sidechain.states());
         else
             kernels->processDouble(constants, chunk, envelope, sidechain.states());
-        if (metering)
-            for (int n = 0; n < count; ++n)
-                meterFeed.feed(reductions[n]);
+        if (metering) meterFeed.feed(reductions, count);
     }
 }
 
@@ -70,7 +62,7 @@ ChunkConstants CompressorEngine::chunkConstants(const BlockSettings& block) cons
     c.kneeWidth = block.kneeWidth;
     c.kneeScale = block.kneeWidth > 0.0 ? block.slope / (2.0 * block.kneeWidth) : 0.0;
     c.pushDepth = block.pushDepth;
-    c.makeupAtRest = block.makeupDb + kOffset;
+    c.makeupAtRest = block.makeupDb + kEnvelopeOffset;
     c.wet = block.wet;
     c.dry = block.dry;
     c.attackCoef = attackCoef.load(std::memory_order_relaxed);

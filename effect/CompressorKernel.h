@@ -15,8 +15,6 @@
 // by side.
 namespace qm07::kernel
 {
-/// Added before every logarithm and carried in the envelope, so silence reads −500 dB rather than −inf.
-constexpr double kOffset = 1e-25;
 constexpr double kDbToNepers = 0.11512925464970228; // ln(10) / 20
 constexpr double kNaN = __builtin_nan("");
 /// While every input stays below this, every value of a chunk stays finite, the side-chain filter's
@@ -155,7 +153,7 @@ template <class Real, bool kCareful>
     Real wanted =
         (c.kneeWidth > 0.0 ? softKneeReduction(over, Real(c.slope), Real(c.halfKnee), Real(c.kneeScale))
                            : hardKneeReduction(over, Real(c.slope))) +
-        Real(kOffset);
+        Real(kEnvelopeOffset);
     if constexpr (kCareful)
     {
         // A frame that is not finite (max() alone would let a NaN on one side pass unseen) restarts the
@@ -196,7 +194,7 @@ template <class Real, bool kCareful> struct EnvelopeRun
             if constexpr (kCareful)
             {
                 e = s.wanted[start + done] > e ? attack : release;
-                if (!(e - e == 0.0)) e = kOffset;
+                if (!(e - e == 0.0)) e = kEnvelopeOffset;
             }
             else
                 e = attack > release ? attack : release;
@@ -216,7 +214,7 @@ template <class Real, typename Sample>
 [[gnu::always_inline]] inline ExponentialHalfway<Real>
 startGain(const ChunkConstants& c, const Chunk<Sample>& io, Real envelope, int start, int count)
 {
-    if (io.reductions) storeFrames(envelope - Real(kOffset), io.reductions + start, count);
+    if (io.reductions) storeFrames(envelope - Real(kEnvelopeOffset), io.reductions + start, count);
     return startExponential((Real(c.makeupAtRest) - envelope) * Real(kDbToNepers));
 }
 

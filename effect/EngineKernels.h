@@ -63,6 +63,10 @@ template <typename Sample> struct Chunk
 
 constexpr int kChunkFrames = 256;
 
+/// The envelope's rest, carried in it and added to every wanted reduction: the reduction in force is the
+/// envelope minus this.
+constexpr double kEnvelopeOffset = 1e-25;
+
 template <typename Sample>
 using ChunkKernel = void (*)(const ChunkConstants&, const Chunk<Sample>&, double& envelope, SidechainState&);
 

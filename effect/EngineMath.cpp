@@ -2,6 +2,9 @@
 // about an ulp, since coefficients such as a long release's compound over thousands of frames.
 #include "EngineMath.h"
 
+#include "LaneMath.h"
+
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -9,49 +12,48 @@ namespace qm07
 {
 namespace
 {
-// ln(2) in two parts, the first exact when multiplied by any octave number.
-constexpr double kLn2High = 0x1.62e42ffp-1;
-constexpr double kLn2Low = -0x1.718432a1b0e26p-35;
-constexpr double kLog2E = 0x1.71547652b82fep+0;
-/// Adding 1.5·2^52 rounds to an integer and leaves it in the low mantissa bits.
-constexpr double kRoundingShift = 0x1.8p52;
-constexpr double kExpLowest = -708.3964185322641;
-constexpr double kExpHighest = 709.0;
-
 // π/2 in two parts, the first short enough that the quadrant number times it is exact.
 constexpr double kHalfPiHigh = 0x1.921fb544p+0;
 constexpr double kHalfPiLow = 0x1.0b4611a626331p-34;
 constexpr double kTwoOverPi = 0x1.45f306dc9c883p-1;
 
+// Taylor coefficients, highest degree first, of the series in z = r² below.
+constexpr double kSineSeries[] = {
+    -1.0 / 121645100408832000.0,
+    1.0 / 355687428096000.0,
+    -1.0 / 1307674368000.0,
+    1.0 / 6227020800.0,
+    -1.0 / 39916800.0,
+    1.0 / 362880.0,
+    -1.0 / 5040.0,
+    1.0 / 120.0,
+    -1.0 / 6.0,
+};
+constexpr double kCosineSeries[] = {
+    -1.0 / 6402373705728000.0, 1.0 / 20922789888000.0, -1.0 / 87178291200.0, 1.0 / 479001600.0,
+    -1.0 / 3628800.0,          1.0 / 40320.0,          -1.0 / 720.0,         1.0 / 24.0,
+};
+
+template <std::size_t kCount> double horner(const double (&c)[kCount], double z)
+{
+    double p = c[0];
+    for (std::size_t i = 1; i < kCount; ++i)
+        p = p * z + c[i];
+    return p;
+}
+
 /// sin r for |r| ≤ π/4: the series to r^19, whose next term is below 2^-70 of the result.
 double sineSeries(double r)
 {
     const double z = r * r;
-    double p = -1.0 / 121645100408832000.0;
-    p = p * z + 1.0 / 355687428096000.0;
-    p = p * z - 1.0 / 1307674368000.0;
-    p = p * z + 1.0 / 6227020800.0;
-    p = p * z - 1.0 / 39916800.0;
-    p = p * z + 1.0 / 362880.0;
-    p = p * z - 1.0 / 5040.0;
-    p = p * z + 1.0 / 120.0;
-    p = p * z - 1.0 / 6.0;
-    return r + r * (z * p);
+    return r + r * (z * horner(kSineSeries, z));
 }
 
 /// cos r for |r| ≤ π/4: the series to r^18.
 double cosineSeries(double r)
 {
     const double z = r * r;
-    double p = -1.0 / 6402373705728000.0;
-    p = p * z + 1.0 / 20922789888000.0;
-    p = p * z - 1.0 / 87178291200.0;
-    p = p * z + 1.0 / 479001600.0;
-    p = p * z - 1.0 / 3628800.0;
-    p = p * z + 1.0 / 40320.0;
-    p = p * z - 1.0 / 720.0;
-    p = p * z + 1.0 / 24.0;
-    return 1.0 + z * (p * z - 0.5);
+    return 1.0 + z * (horner(kCosineSeries, z) * z - 0.5);
 }
 
 /// x = q·π/2 + r with |r| ≤ π/4 (a little more through rounding); returns q mod 4.
@@ -67,6 +69,8 @@ int quadrant(double x, double& r)
 /// by 2^n built in the exponent bits.
 double exponential(double x)
 {
+    // The same reduction as the kernels' exponential; only the polynomial differs.
+    using namespace lanemath;
     if (x < kExpLowest) return 0.0;
     const double atLeastLowest = x > kExpLowest ? x : kExpLowest; // NaN becomes the lowest
     const double clamped = atLeastLowest < kExpHighest ? atLeastLowest : kExpHighest;

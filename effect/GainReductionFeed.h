@@ -29,13 +29,17 @@ public:
     /// Dispatcher thread: while active, back to rest with the coefficient for the new rate.
     void sampleRateChanged(double sampleRate);
 
-    /// Audio thread, never allocates: one sample of ballistics.
-    void feed(double reduction)
+    /// Audio thread, never allocates: ballistics through count samples, the reading published once at the
+    /// end rather than per sample.
+    void feed(const double* reductions, int count)
     {
         const double k = coefficient.load(std::memory_order_relaxed);
-        value.store(meterBallistics(value.load(std::memory_order_relaxed), reduction, k),
-                    std::memory_order_relaxed);
+        double reading = value.load(std::memory_order_relaxed);
+        for (int n = 0; n < count; ++n)
+            reading = meterBallistics(reading, reductions[n], k);
+        value.store(reading, std::memory_order_relaxed);
     }
+    void feed(double reduction) { feed(&reduction, 1); }
 
 private:
     std::atomic<bool> active{false};

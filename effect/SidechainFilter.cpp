@@ -90,18 +90,23 @@ void SidechainFilter::update(int mode, double sampleRate)
 {
     if ((mode != 1 && mode != 2) || !(sampleRate > 0.0) || !std::isfinite(sampleRate)) return;
     const SidechainDesign design = designSidechain(mode, sampleRate);
-    sections[kLowLeft].store(design.lowShelf);
-    sections[kHighLeft].store(design.highShelf);
-    sections[kLowRight].store(design.lowShelf);
-    sections[kHighRight].store(design.highShelf);
+    lowShelf.store(design.lowShelf);
+    highShelf.store(design.highShelf);
 }
 
 qm07::SidechainCoefs SidechainFilter::currentCoefs() const
 {
     qm07::SidechainCoefs c;
-    pairUp(sections[kLowLeft].load(), sections[kLowRight].load(), c.low);
-    pairUp(sections[kHighLeft].load(), sections[kHighRight].load(), c.high);
+    const BiquadCoefs low = lowShelf.load();
+    const BiquadCoefs high = highShelf.load();
+    pairUp(low, low, c.low);
+    pairUp(high, high, c.high);
     return c;
+}
+
+BiquadCoefs SidechainFilter::coefs(Section which) const
+{
+    return (which == kLowLeft || which == kLowRight ? lowShelf : highShelf).load();
 }
 
 BiquadState SidechainFilter::sectionState(Section which) const

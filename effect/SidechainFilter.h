@@ -36,8 +36,8 @@ private:
     std::atomic<double> b2{0.0};
 };
 
-/// Four sections, low and high shelf per channel. The engine's kernels run both channels side by side,
-/// so the states are kept in channel pairs.
+/// Four sections, low and high shelf per channel; both channels share one design. The engine's kernels
+/// run both channels side by side, so the states are kept in channel pairs.
 class SidechainFilter
 {
 public:
@@ -59,10 +59,11 @@ public:
     qm07::SidechainState& states() { return state; }
 
     /// For inspection while not processing.
-    BiquadCoefs coefs(Section which) const { return sections[which].load(); }
+    BiquadCoefs coefs(Section which) const;
     BiquadState sectionState(Section which) const;
 
 private:
-    SharedBiquadCoefs sections[4];
+    SharedBiquadCoefs lowShelf;
+    SharedBiquadCoefs highShelf;
     qm07::SidechainState state{};
 };

@@ -118,10 +118,14 @@ struct Setting
     const char* name;
     float scMode;
     float push;
+    bool meter; // as while the editor is open
 };
 
-constexpr Setting kSettings[] = {
-    {"defaults", 0.0f, 0.0f}, {"sc-a", 0.5f, 0.0f}, {"sc-b", 1.0f, 0.0f}, {"push", 0.0f, 0.5f}};
+constexpr Setting kSettings[] = {{"defaults", 0.0f, 0.0f, false},
+                                 {"sc-a", 0.5f, 0.0f, false},
+                                 {"sc-b", 1.0f, 0.0f, false},
+                                 {"push", 0.0f, 0.5f, false},
+                                 {"meter", 0.0f, 0.0f, true}};
 
 template <typename Sample>
 void engine(benchmark::State& state, const qm07::EngineKernels* kernels, Setting setting)
@@ -135,6 +139,7 @@ void engine(benchmark::State& state, const qm07::EngineKernels* kernels, Setting
     effect.useKernels(*kernels);
     effect.setEnvelopeTimes(values[kAttack], values[kRelease], kRate);
     effect.setSidechainMode(positionByThirds(values[kScMode]), kRate);
+    if (setting.meter) effect.gainReductionFeed().activate(kRate);
     const BlockSettings block = blockSettingsFrom(values);
     timeBlocks<Sample>(state, [&](Sample** in, Sample** out) { effect.process(block, in, out, kBlock); });
 }

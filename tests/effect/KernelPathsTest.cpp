@@ -135,18 +135,13 @@ namespace
 /// feeds the engine the same bits (the C library's sin differs between platforms).
 Stereo portableProgramme(double rate, double seconds)
 {
-    const auto frames = static_cast<std::size_t>(rate * seconds);
-    Stereo x{std::vector<double>(frames), std::vector<double>(frames)};
-    std::uint32_t seed = 12345;
-    for (std::size_t n = 0; n < frames; ++n)
+    Stereo x = noise(static_cast<std::size_t>(rate * seconds), 1.0, 12345);
+    for (std::size_t n = 0; n < x.frames(); ++n)
     {
         const double phase = static_cast<double>(n % 48000) / 24000.0; // 0 ... 2
         const double swell = phase < 1.0 ? phase : 2.0 - phase;
-        for (std::vector<double>* channel : {&x.left, &x.right})
-        {
-            seed = seed * 1664525u + 1013904223u;
-            (*channel)[n] = swell * (static_cast<double>(seed >> 8) / 8388608.0 - 1.0);
-        }
+        x.left[n] *= swell;
+        x.right[n] *= swell;
     }
     return x;
 }
