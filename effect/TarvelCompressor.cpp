@@ -6,10 +6,10 @@
 #include "TextConversions.h"
 
 TarvelCompressor::TarvelCompressor(audioMasterCallback callback, EditorFactory makeEditor)
-    : TarvelFX(callback), engine(freshNoiseSeed(this))
+    : TarvelFX(callback), engine(qm07::freshNoiseSeed(this))
 {
-    loadParameterTable(kParameterTable, kNumParams);
-    setUniqueID(fourCharCode('Q', 'M', '0', '7'));
+    loadParameterTable(qm07::kParameters, qm07::kNumParams);
+    setUniqueID(qm07::kUniqueId);
     setNumInputs(2);
     setNumOutputs(2);
     canProcessReplacing();
@@ -36,10 +36,7 @@ void TarvelCompressor::processDoubleReplacing(double** inputs, double** outputs,
 
 BlockSettings TarvelCompressor::currentBlockSettings()
 {
-    float values[kNumParams];
-    for (std::int32_t i = 0; i < kNumParams; ++i)
-        values[i] = getParameter(i);
-    return blockSettingsFrom(values);
+    return blockSettingsFrom(storedValues());
 }
 
 bool TarvelCompressor::getEffectName(char* name)
@@ -63,9 +60,9 @@ void TarvelCompressor::sampleRateChanged(float newRate)
 
 void TarvelCompressor::parameterChanged(std::int32_t index, float)
 {
-    if (index == kAttack || index == kRelease)
+    if (index == qm07::kAttack || index == qm07::kRelease)
         updateEnvelopeCoefs();
-    else if (index == kScMode)
+    else if (index == qm07::kScMode)
         updateSidechainFilter();
 }
 
@@ -77,10 +74,10 @@ void TarvelCompressor::updateEnvelopeCoefs()
 {
     for (;;)
     {
-        const float attack = getParameter(kAttack);
-        const float release = getParameter(kRelease);
+        const float attack = getParameter(qm07::kAttack);
+        const float release = getParameter(qm07::kRelease);
         engine.setEnvelopeTimes(attack, release, sampleRate);
-        if (attack == getParameter(kAttack) && release == getParameter(kRelease)) return;
+        if (attack == getParameter(qm07::kAttack) && release == getParameter(qm07::kRelease)) return;
     }
 }
 
@@ -88,8 +85,8 @@ void TarvelCompressor::updateSidechainFilter()
 {
     for (;;)
     {
-        const int mode = positionByThirds(getParameter(kScMode));
+        const int mode = qm07::positionByThirds(getParameter(qm07::kScMode));
         engine.setSidechainMode(mode, sampleRate);
-        if (mode == positionByThirds(getParameter(kScMode))) return;
+        if (mode == qm07::positionByThirds(getParameter(qm07::kScMode))) return;
     }
 }

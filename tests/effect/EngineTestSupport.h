@@ -3,7 +3,7 @@
 #pragma once
 
 #include "CompressorEngine.h"
-#include "ParameterTable.h"
+#include "Parameters.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +12,8 @@
 #include <initializer_list>
 #include <utility>
 #include <vector>
+
+using namespace qm07;
 
 template <typename Sample> struct StereoOf
 {
@@ -86,7 +88,7 @@ public:
     explicit EngineRig(float rate, std::uint32_t noiseSeed = 1) : engine(noiseSeed)
     {
         for (std::int32_t i = 0; i < kNumParams; ++i)
-            values[i] = kParameterTable[i].defaultValue;
+            values[i] = qm07::kParameters[i].defaultValue;
         setSampleRate(rate);
     }
 
@@ -110,7 +112,7 @@ public:
     BlockSettings settings() const { return blockSettingsFrom(values); }
 
     qm07::CompressorEngine engine;
-    float values[kNumParams];
+    ParameterValues values;
     float sampleRate = 0.0f;
 };
 
