@@ -5,6 +5,8 @@
 #include "EnvelopeCoefs.h"
 #include "KernelDispatch.h"
 
+#include <cstring>
+
 namespace qm07
 {
 CompressorEngine::CompressorEngine(std::uint32_t noiseSeed)
@@ -12,21 +14,69 @@ CompressorEngine::CompressorEngine(std::uint32_t noiseSeed)
 {
 }
 
-void CompressorEngine::process(const BlockSettings& block, const float* const* inputs, float* const* outputs,
-                               std::int32_t frames)
+void CompressorEngine::setSampleRate(double rate)
 {
-    processChunks(block, inputs, outputs, frames);
+    sampleRate = rate;
+    armEnvelope();
+    armSidechain();
+    meterFeed.sampleRateChanged(rate);
 }
 
-void CompressorEngine::process(const BlockSettings& block, const double* const* inputs,
+void CompressorEngine::process(const ParameterValues& values, const float* const* inputs,
+                               float* const* outputs, std::int32_t frames)
+{
+    setUp(values);
+    processChunks(inputs, outputs, frames);
+}
+
+void CompressorEngine::process(const ParameterValues& values, const double* const* inputs,
                                double* const* outputs, std::int32_t frames)
 {
-    processChunks(block, inputs, outputs, frames);
+    setUp(values);
+    processChunks(inputs, outputs, frames);
+}
+
+// Formats that split blocks at every parameter event call this often: unchanged values cost a comparison.
+void CompressorEngine::setUp(const ParameterValues& values)
+{
+    const SetUpKey now{values, sampleRate, envelopeArmed.load(std::memory_order_relaxed),
+                       sidechainArmed.load(std::memory_order_relaxed)};
+    if (setUpDone && std::memcmp(now.values.data(), key.values.data(), sizeof(ParameterValues)) == 0 &&
+        now.sampleRate == key.sampleRate && now.envelopeArmed == key.envelopeArmed &&
+        now.sidechainArmed == key.sidechainArmed)
+        return;
+    key = now;
+    setUpDone = true;
+    computeConstants();
+}
+
+void CompressorEngine::computeConstants()
+{
+    const BlockSettings block = blockSettingsFrom(key.values);
+    if (key.envelopeArmed)
+    {
+        constants.attackCoef = attackCoefficient(key.values[kAttack], key.sampleRate);
+        constants.releaseCoef = releaseCoefficient(key.values[kRelease], key.sampleRate);
+    }
+    if (key.sidechainArmed) sidechain.update(block.scMode, key.sampleRate);
+    constants.threshold = block.threshold;
+    constants.slope = block.slope;
+    constants.halfKnee = block.halfKnee;
+    constants.kneeWidth = block.kneeWidth;
+    constants.kneeScale = block.kneeWidth > 0.0 ? block.slope / (2.0 * block.kneeWidth) : 0.0;
+    constants.pushDepth = block.pushDepth;
+    constants.makeupAtRest = block.makeupDb + kEnvelopeOffset;
+    constants.wet = block.wet;
+    constants.dry = block.dry;
+    constants.attackGain = 1.0 - constants.attackCoef;
+    constants.releaseGain = 1.0 - constants.releaseCoef;
+    constants.sidechainOn = block.scMode != 0;
+    constants.pushOn = block.push != 0;
+    constants.sidechain = constants.sidechainOn ? sidechain.currentCoefs() : SidechainCoefs{};
 }
 
 template <typename Sample>
-void CompressorEngine::processChunks(const BlockSettings& block, const Sample* const* inputs,
-                                     Sample* const* outputs, std::int32_t frames)
+void CompressorEngine::processChunks(const Sample* const* inputs, Sample* const* outputs, std::int32_t frames)
 {
     if (frames <= 0 || !inputs || !outputs || !inputs[0] || !inputs[1] || !outputs[0] || !outputs[1]) return;
     const DenormalGuard guard;
@@ -42,42 +92,13 @@ void CompressorEngine::processChunks(const BlockSettings& block, const Sample* c
                                   outputs[1] + start,
                                   count,
                                   noise,
-                                  block.push != 0 ? &pushNoise : nullptr,
+                                  constants.pushOn ? &pushNoise : nullptr,
                                   metering ? reductions : nullptr};
-        const ChunkConstants constants = chunkConstants(block);
         if constexpr (sizeof(Sample) == sizeof(float))
             kernels->processFloat(constants, chunk, envelope, sidechain.states());
         else
             kernels->processDouble(constants, chunk, envelope, sidechain.states());
         if (metering) meterFeed.feed(reductions, count);
     }
-}
-
-ChunkConstants CompressorEngine::chunkConstants(const BlockSettings& block) const
-{
-    ChunkConstants c{};
-    c.threshold = block.threshold;
-    c.slope = block.slope;
-    c.halfKnee = block.halfKnee;
-    c.kneeWidth = block.kneeWidth;
-    c.kneeScale = block.kneeWidth > 0.0 ? block.slope / (2.0 * block.kneeWidth) : 0.0;
-    c.pushDepth = block.pushDepth;
-    c.makeupAtRest = block.makeupDb + kEnvelopeOffset;
-    c.wet = block.wet;
-    c.dry = block.dry;
-    c.attackCoef = attackCoef.load(std::memory_order_relaxed);
-    c.releaseCoef = releaseCoef.load(std::memory_order_relaxed);
-    c.attackGain = 1.0 - c.attackCoef;
-    c.releaseGain = 1.0 - c.releaseCoef;
-    c.sidechainOn = block.scMode != 0;
-    c.pushOn = block.push != 0;
-    if (c.sidechainOn) c.sidechain = sidechain.currentCoefs();
-    return c;
-}
-
-void CompressorEngine::setEnvelopeTimes(float attack, float release, double sampleRate)
-{
-    attackCoef.store(attackCoefficient(attack, sampleRate));
-    releaseCoef.store(releaseCoefficient(release, sampleRate));
 }
 } // namespace qm07

@@ -5,6 +5,7 @@
 #include "BlockSettings.h"
 #include "EngineKernels.h"
 #include "GainReductionFeed.h"
+#include "Parameters.h"
 #include "PinkNoise.h"
 #include "SidechainFilter.h"
 
@@ -16,19 +17,28 @@ namespace qm07
 class CompressorEngine
 {
 public:
-    /// Any thread; no allocation. Coefficients stay 0 until times and a mode are set.
+    /// Any thread; no allocation. Coefficients stay 0 until armed or a rate is set.
     explicit CompressorEngine(std::uint32_t noiseSeed);
 
-    /// Audio thread; never allocates, locks or waits. Output channels may be the input channels.
-    void process(const BlockSettings& block, const float* const* inputs, float* const* outputs,
-                 std::int32_t frames);
-    void process(const BlockSettings& block, const double* const* inputs, double* const* outputs,
-                 std::int32_t frames);
+    /// Not while processing: sets the rate (the meter's too); coefficients follow the values from the
+    /// next block on.
+    void setSampleRate(double rate);
+    /// Not while processing: the rate alone, coefficients left as they are (0 until armed). The VST effect
+    /// has a rate before its host sets one.
+    void assumeSampleRate(double rate) { sampleRate = rate; }
+    /// Any thread, the audio thread included; no allocation. From the next block on the envelope (or
+    /// side-chain) coefficients follow the values; until this or setSampleRate they stay 0, as the VST
+    /// effect has always had them before a rate or a change of what they depend on.
+    void armEnvelope() { envelopeArmed.store(true, std::memory_order_relaxed); }
+    void armSidechain() { sidechainArmed.store(true, std::memory_order_relaxed); }
 
-    /// Any thread; no allocation. Both envelope coefficients from the stored Attack and Release values.
-    void setEnvelopeTimes(float attack, float release, double sampleRate);
-    /// Any thread; no allocation. Side-chain coefficients of mode 1 or 2; mode 0 keeps the present ones.
-    void setSidechainMode(int mode, double sampleRate) { sidechain.update(mode, sampleRate); }
+    /// Audio thread; never allocates, locks or waits. Block set-up from values, read once per call;
+    /// constants and coefficients are recomputed only when what they depend on changed. Output channels
+    /// may be the input channels.
+    void process(const ParameterValues& values, const float* const* inputs, float* const* outputs,
+                 std::int32_t frames);
+    void process(const ParameterValues& values, const double* const* inputs, double* const* outputs,
+                 std::int32_t frames);
 
     /// Where the editor's meter takes its reading from (any thread; see GainReductionFeed).
     GainReductionFeed& gainReductionFeed() { return meterFeed; }
@@ -42,15 +52,27 @@ public:
     const EngineKernels& activeKernels() const { return *kernels; }
 
 private:
+    /// What the block constants were last computed from.
+    struct SetUpKey
+    {
+        ParameterValues values;
+        double sampleRate;
+        bool envelopeArmed;
+        bool sidechainArmed;
+    };
+
     template <typename Sample>
-    void processChunks(const BlockSettings& block, const Sample* const* inputs, Sample* const* outputs,
-                       std::int32_t frames);
-    /// Coefficients are read per chunk, so changes from other threads act within a long block.
-    ChunkConstants chunkConstants(const BlockSettings& block) const;
+    void processChunks(const Sample* const* inputs, Sample* const* outputs, std::int32_t frames);
+    void setUp(const ParameterValues& values);
+    void computeConstants();
 
     double envelope;
-    std::atomic<double> attackCoef{0.0};
-    std::atomic<double> releaseCoef{0.0};
+    double sampleRate = 0.0;
+    std::atomic<bool> envelopeArmed{false};
+    std::atomic<bool> sidechainArmed{false};
+    bool setUpDone = false;
+    SetUpKey key{};
+    ChunkConstants constants{};
     PinkNoise pushNoise;
     SidechainFilter sidechain;
     GainReductionFeed meterFeed;

@@ -139,11 +139,9 @@ void engine(benchmark::State& state, const qm07::EngineKernels* kernels, Setting
     values[kPush] = setting.push;
     qm07::CompressorEngine effect(1u);
     effect.useKernels(*kernels);
-    effect.setEnvelopeTimes(values[kAttack], values[kRelease], kRate);
-    effect.setSidechainMode(positionByThirds(values[kScMode]), kRate);
+    effect.setSampleRate(kRate);
     if (setting.meter) effect.gainReductionFeed().activate(kRate);
-    const BlockSettings block = blockSettingsFrom(values);
-    timeBlocks<Sample>(state, [&](Sample** in, Sample** out) { effect.process(block, in, out, kBlock); });
+    timeBlocks<Sample>(state, [&](Sample** in, Sample** out) { effect.process(values, in, out, kBlock); });
 }
 
 /// The console table, then each engine run as a multiple of the baseline of its precision.
