@@ -8,9 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 
-/// A parameter as hosts see it. The value is shared between threads without a lock; its stores and loads
-/// stay sequentially consistent, since a coefficient update checks after its own writes whether another
-/// thread has stored a newer value meanwhile.
+/// A parameter as hosts see it. The value is shared between threads without a lock; the engine reads it
+/// once per block.
 struct ParameterRecord
 {
     const char* name = nullptr;
