@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstring>
-#include <thread>
 
 TEST(CompressorEffect, BeforeAnySampleRateTheEnvelopeJumpsToTheWantedReduction)
 {
