@@ -13,6 +13,8 @@
 
 #include <new>
 
+using namespace qm07;
+
 using namespace VSTGUI;
 
 namespace
@@ -106,7 +108,7 @@ void TarvelCompressorGUI::buildControls(CFrame& target, const EditorImages& imag
     for (std::int32_t tag = 0; tag < kNumParams; ++tag)
     {
         parameterControls[tag]->setValue(compressor.getParameter(tag));
-        parameterControls[tag]->setDefaultValue(kParameterTable[tag].defaultValue);
+        parameterControls[tag]->setDefaultValue(qm07::kParameters[tag].defaultValue);
     }
 }
 

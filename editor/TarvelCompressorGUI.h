@@ -3,7 +3,7 @@
 
 #include "AEffGUIEditor.h"
 #include "CControl.h"
-#include "ParameterTable.h"
+#include "Parameters.h"
 
 #include <array>
 #include <atomic>
@@ -44,7 +44,7 @@ private:
     void buildControls(VSTGUI::CFrame& target, const EditorImages& images);
 
     TarvelCompressor& compressor;
-    std::array<VSTGUI::CControl*, kNumParams> parameterControls{}; ///< by tag; owned by the frame
+    std::array<VSTGUI::CControl*, qm07::kNumParams> parameterControls{}; ///< by tag; owned by the frame
     TarvelGR* grMeter = nullptr;                                   ///< owned by the frame
     std::atomic<std::uint32_t> pendingParameters{0};               ///< one bit per parameter index
     std::atomic<std::uint64_t> editorThread{0};                    ///< the opening thread while open, else 0

@@ -1,4 +1,4 @@
-// The effect's side of the engine: block settings from the stored values, coefficient updates on change.
+// The effect's side of the engine: the stored values for every block, coefficients armed on change.
 #include "TarvelCompressor.h"
 
 #include "AEffEditor.h"
@@ -6,10 +6,11 @@
 #include "TextConversions.h"
 
 TarvelCompressor::TarvelCompressor(audioMasterCallback callback, EditorFactory makeEditor)
-    : TarvelFX(callback), engine(freshNoiseSeed(this))
+    : TarvelFX(callback), engine(qm07::freshNoiseSeed(this))
 {
-    loadParameterTable(kParameterTable, kNumParams);
-    setUniqueID(fourCharCode('Q', 'M', '0', '7'));
+    loadParameterTable(qm07::kParameters, qm07::kNumParams);
+    engine.assumeSampleRate(sampleRate);
+    setUniqueID(qm07::kUniqueId);
     setNumInputs(2);
     setNumOutputs(2);
     canProcessReplacing();
@@ -26,20 +27,12 @@ TarvelCompressor::~TarvelCompressor()
 
 void TarvelCompressor::processReplacing(float** inputs, float** outputs, std::int32_t sampleFrames)
 {
-    if (sampleFrames > 0) engine.process(currentBlockSettings(), inputs, outputs, sampleFrames);
+    if (sampleFrames > 0) engine.process(storedValues(), inputs, outputs, sampleFrames);
 }
 
 void TarvelCompressor::processDoubleReplacing(double** inputs, double** outputs, std::int32_t sampleFrames)
 {
-    if (sampleFrames > 0) engine.process(currentBlockSettings(), inputs, outputs, sampleFrames);
-}
-
-BlockSettings TarvelCompressor::currentBlockSettings()
-{
-    float values[kNumParams];
-    for (std::int32_t i = 0; i < kNumParams; ++i)
-        values[i] = getParameter(i);
-    return blockSettingsFrom(values);
+    if (sampleFrames > 0) engine.process(storedValues(), inputs, outputs, sampleFrames);
 }
 
 bool TarvelCompressor::getEffectName(char* name)
@@ -56,40 +49,14 @@ bool TarvelCompressor::getProductString(char* text)
 
 void TarvelCompressor::sampleRateChanged(float newRate)
 {
-    updateEnvelopeCoefs();
-    updateSidechainFilter();
-    engine.gainReductionFeed().sampleRateChanged(newRate);
+    engine.setSampleRate(newRate);
 }
 
+// The engine computes the coefficients at its next block; a change only arms them, as before.
 void TarvelCompressor::parameterChanged(std::int32_t index, float)
 {
-    if (index == kAttack || index == kRelease)
-        updateEnvelopeCoefs();
-    else if (index == kScMode)
-        updateSidechainFilter();
-}
-
-// Host automation and the editor may change the same parameter at once, each thread then updating the
-// coefficients. An update that finds its value replaced after it wrote runs again: with every store and
-// this second look sequentially consistent, the update of whoever stored last is never overwritten by an
-// older one, so no stale coefficient (or half of another shelf design) stays behind.
-void TarvelCompressor::updateEnvelopeCoefs()
-{
-    for (;;)
-    {
-        const float attack = getParameter(kAttack);
-        const float release = getParameter(kRelease);
-        engine.setEnvelopeTimes(attack, release, sampleRate);
-        if (attack == getParameter(kAttack) && release == getParameter(kRelease)) return;
-    }
-}
-
-void TarvelCompressor::updateSidechainFilter()
-{
-    for (;;)
-    {
-        const int mode = positionByThirds(getParameter(kScMode));
-        engine.setSidechainMode(mode, sampleRate);
-        if (mode == positionByThirds(getParameter(kScMode))) return;
-    }
+    if (index == qm07::kAttack || index == qm07::kRelease)
+        engine.armEnvelope();
+    else if (index == qm07::kScMode)
+        engine.armSidechain();
 }

@@ -15,8 +15,8 @@ public:
     /// Makes the effect's editor, which attaches itself; the engine knows no more of it.
     using EditorFactory = AEffEditor* (*)(TarvelCompressor& effect);
 
-    /// Loader thread. No coefficient is computed until a rate is set; the editor, if a factory is
-    /// given, is created last.
+    /// Loader thread. No coefficient is computed until a rate is set or a value they depend on changes; the
+    /// editor, if a factory is given, is created last.
     explicit TarvelCompressor(audioMasterCallback callback, EditorFactory makeEditor = nullptr);
     /// UI thread (effClose): the editor goes first, while the meter feed it reads still exists.
     ~TarvelCompressor() override;
@@ -45,11 +45,5 @@ public:
     const SidechainFilter& sidechainFilter() const { return engine.sidechainFilter(); }
 
 private:
-    /// Any thread; no allocation. Both coefficients from the stored Attack, Release and sample rate.
-    void updateEnvelopeCoefs();
-    /// Any thread; no allocation. Side-chain coefficients for the stored SC Mode and sample rate.
-    void updateSidechainFilter();
-    BlockSettings currentBlockSettings();
-
     qm07::CompressorEngine engine;
 };

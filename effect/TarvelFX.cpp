@@ -3,45 +3,17 @@
 
 #include "AEffEditor.h"
 #include "ProductInfo.h"
+#include "State.h"
 #include "TextConversions.h"
 
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 
-namespace
-{
-constexpr std::size_t kBytesPerValue = 4;
-
-float clampUnit(float value)
-{
-    if (value < 0.0f) return 0.0f;
-    if (value > 1.0f) return 1.0f;
-    return value;
-}
-
-// The chunk is little-endian whatever the machine.
-void writeFloat(unsigned char* out, float value)
-{
-    std::uint32_t bits;
-    std::memcpy(&bits, &value, sizeof(bits));
-    for (std::size_t i = 0; i < kBytesPerValue; ++i)
-        out[i] = static_cast<unsigned char>(bits >> (8 * i));
-}
-
-float readFloat(const unsigned char* in)
-{
-    std::uint32_t bits = 0;
-    for (std::size_t i = 0; i < kBytesPerValue; ++i)
-        bits |= static_cast<std::uint32_t>(in[i]) << (8 * i);
-    float value;
-    std::memcpy(&value, &bits, sizeof(value));
-    return value;
-}
-} // namespace
+using qm07::clampUnit;
 
 TarvelFX::TarvelFX(audioMasterCallback callback)
-    : AudioEffectX(callback, 0, kNumParams), chunkAllocator(std::malloc)
+    : AudioEffectX(callback, 0, qm07::kNumParams), chunkAllocator(std::malloc)
 {
 }
 
@@ -50,7 +22,7 @@ TarvelFX::~TarvelFX()
     std::free(chunkBuffer);
 }
 
-void TarvelFX::loadParameterTable(const ParameterDefinition* table, std::uint16_t count)
+void TarvelFX::loadParameterTable(const qm07::ParameterInfo* table, std::uint16_t count)
 {
     for (std::uint16_t i = 0; i < count && i < paramCount; ++i)
     {
@@ -107,31 +79,36 @@ void TarvelFX::getParameterName(std::int32_t index, char* text)
 
 std::int32_t TarvelFX::getChunk(void** data, bool)
 {
-    const std::size_t bytes = kBytesPerValue * paramCount;
-    if (!data || bytes == 0) return 0;
-    auto* fresh = static_cast<unsigned char*>(chunkAllocator(bytes));
+    if (!data) return 0;
+    auto* fresh = static_cast<unsigned char*>(chunkAllocator(qm07::kStateBytes));
     if (!fresh) return 0;
-    for (std::uint16_t i = 0; i < paramCount; ++i)
-        writeFloat(fresh + kBytesPerValue * i, getParameter(i));
+    const qm07::StateBytes state = qm07::writeState(storedValues());
+    std::memcpy(fresh, state.data(), state.size());
     std::free(chunkBuffer);
     chunkBuffer = fresh;
     *data = fresh;
-    return static_cast<std::int32_t>(bytes);
+    return static_cast<std::int32_t>(state.size());
 }
 
 std::int32_t TarvelFX::setChunk(void* data, std::int32_t byteSize, bool)
 {
-    const std::size_t bytes = kBytesPerValue * paramCount;
-    // Never read past what the host handed over: a short chunk is refused as a whole.
-    if (!data || byteSize < 0 || static_cast<std::size_t>(byteSize) < bytes) return 0;
-    const auto* in = static_cast<const unsigned char*>(data);
-    for (std::uint16_t i = 0; i < paramCount; ++i)
+    qm07::ParameterValues values = storedValues();
+    if (byteSize < 0 || !qm07::readState(data, static_cast<std::size_t>(byteSize), values)) return 0;
+    // Stored and announced one by one, in index order, as hosts have always seen it.
+    for (std::int32_t i = 0; i < qm07::kNumParams; ++i)
     {
-        const float value = readFloat(in + kBytesPerValue * i);
-        if (!std::isnan(value)) parameters[i].value.store(clampUnit(value));
+        parameters[i].value.store(values[i]);
         notifyChange(i, getParameter(i));
     }
     return 0;
+}
+
+qm07::ParameterValues TarvelFX::storedValues()
+{
+    qm07::ParameterValues values{};
+    for (std::int32_t i = 0; i < qm07::kNumParams; ++i)
+        values[i] = getParameter(i);
+    return values;
 }
 
 bool TarvelFX::getVendorString(char* text)

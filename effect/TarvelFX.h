@@ -2,15 +2,14 @@
 #pragma once
 
 #include "AudioEffectExt.h"
-#include "ParameterTable.h"
+#include "Parameters.h"
 
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
 
-/// A parameter as hosts see it. The value is shared between threads without a lock; its stores and loads
-/// stay sequentially consistent, since a coefficient update checks after its own writes whether another
-/// thread has stored a newer value meanwhile.
+/// A parameter as hosts see it. The value is shared between threads without a lock; the engine reads it
+/// once per block.
 struct ParameterRecord
 {
     const char* name = nullptr;
@@ -47,6 +46,9 @@ public:
     /// UI thread; no allocation. 1 for a registered capability, -1 for anything else.
     std::int32_t canDo(const char* text) override;
 
+    /// Any thread, the audio thread included; no allocation. The stored values in index order.
+    qm07::ParameterValues storedValues();
+
     /// Thread of setSampleRate; the engine recomputes what depends on the rate.
     virtual void sampleRateChanged(float newRate);
     /// Thread of the change (audio thread possible); value as passed to setParameter, stored value from a
@@ -55,15 +57,15 @@ public:
 
 protected:
     /// Constructor thread: names, labels and defaults of the first count records, without notifications.
-    void loadParameterTable(const ParameterDefinition* table, std::uint16_t count);
+    void loadParameterTable(const qm07::ParameterInfo* table, std::uint16_t count);
 
     using ChunkAllocator = void* (*)(std::size_t bytes);
     /// Where getChunk takes its buffers from; the buffers are released with std::free.
     ChunkAllocator chunkAllocator;
 
     const char* const* canDoStrings = nullptr;
-    ParameterRecord parameters[kNumParams];
-    std::uint16_t paramCount = kNumParams;
+    ParameterRecord parameters[qm07::kNumParams];
+    std::uint16_t paramCount = qm07::kNumParams;
     std::uint16_t canDoCount = 0;
 
 private:

@@ -2,7 +2,7 @@
 // one C-library log10 and one exp per frame; the ratios of one run are printed after the table.
 #include "CompressorEngine.h"
 #include "KernelDispatch.h"
-#include "ParameterTable.h"
+#include "Parameters.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,6 +13,8 @@
 #include <map>
 #include <string>
 #include <vector>
+
+using namespace qm07;
 
 namespace
 {
@@ -130,18 +132,16 @@ constexpr Setting kSettings[] = {{"defaults", 0.0f, 0.0f, false},
 template <typename Sample>
 void engine(benchmark::State& state, const qm07::EngineKernels* kernels, Setting setting)
 {
-    float values[kNumParams];
+    qm07::ParameterValues values;
     for (int i = 0; i < kNumParams; ++i)
-        values[i] = kParameterTable[i].defaultValue;
+        values[i] = qm07::kParameters[i].defaultValue;
     values[kScMode] = setting.scMode;
     values[kPush] = setting.push;
     qm07::CompressorEngine effect(1u);
     effect.useKernels(*kernels);
-    effect.setEnvelopeTimes(values[kAttack], values[kRelease], kRate);
-    effect.setSidechainMode(positionByThirds(values[kScMode]), kRate);
+    effect.setSampleRate(kRate);
     if (setting.meter) effect.gainReductionFeed().activate(kRate);
-    const BlockSettings block = blockSettingsFrom(values);
-    timeBlocks<Sample>(state, [&](Sample** in, Sample** out) { effect.process(block, in, out, kBlock); });
+    timeBlocks<Sample>(state, [&](Sample** in, Sample** out) { effect.process(values, in, out, kBlock); });
 }
 
 /// The console table, then each engine run as a multiple of the baseline of its precision.

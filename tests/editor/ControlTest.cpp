@@ -7,6 +7,8 @@
 #include <cmath>
 #include <limits>
 
+using namespace qm07;
+
 using namespace VSTGUI;
 using qm07test::PointerStep;
 

@@ -3,6 +3,8 @@
 #include "EditorTestSupport.h"
 #include "GainReductionFeed.h"
 
+using namespace qm07;
+
 using namespace VSTGUI;
 
 namespace

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <thread>
 
+using namespace qm07;
+
 using namespace VSTGUI;
 
 namespace

@@ -8,6 +8,8 @@
 #include <thread>
 #include <vector>
 
+using namespace qm07;
+
 namespace
 {
 

@@ -1,13 +1,10 @@
 // The effect around the engine: identity answers, coefficients before any sample rate, and the Push seed
 // of each instance.
 #include "EffectTestSupport.h"
-#include "TickCount.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstring>
-#include <thread>
 
 TEST(CompressorEffect, BeforeAnySampleRateTheEnvelopeJumpsToTheWantedReduction)
 {
@@ -49,13 +46,6 @@ TEST(CompressorEffect, InstancesCreatedBackToBackJitterDifferently)
         configure(*fx, {{kPush, 1.0f}, {kAttack, 0.0f}});
     }
     EXPECT_NE(process(first, in).left, process(second, in).left);
-}
-
-TEST(TickCount, InstancesStartedAtDifferentTimesGetDifferentSeeds)
-{
-    const std::uint32_t first = tickCount();
-    std::this_thread::sleep_for(std::chrono::milliseconds(40));
-    EXPECT_NE(tickCount(), first);
 }
 
 TEST(CompressorEffect, AnswersNameVendorVersionCategoryAndRecord)

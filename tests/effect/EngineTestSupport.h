@@ -3,7 +3,7 @@
 #pragma once
 
 #include "CompressorEngine.h"
-#include "ParameterTable.h"
+#include "Parameters.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +12,8 @@
 #include <initializer_list>
 #include <utility>
 #include <vector>
+
+using namespace qm07;
 
 template <typename Sample> struct StereoOf
 {
@@ -78,39 +80,31 @@ inline Stereo append(Stereo a, const Stereo& b)
     return a;
 }
 
-/// The engine as the effect drives it, without the effect: ten stored values, coefficients updated
-/// when Attack, Release or SC Mode change, and a sample rate known from the start.
+/// The engine as the effect drives it, without the effect: ten stored values and a sample rate known
+/// from the start.
 class EngineRig
 {
 public:
     explicit EngineRig(float rate, std::uint32_t noiseSeed = 1) : engine(noiseSeed)
     {
         for (std::int32_t i = 0; i < kNumParams; ++i)
-            values[i] = kParameterTable[i].defaultValue;
+            values[i] = qm07::kParameters[i].defaultValue;
         setSampleRate(rate);
     }
 
     void setSampleRate(float rate)
     {
         sampleRate = rate;
-        engine.setEnvelopeTimes(values[kAttack], values[kRelease], rate);
-        engine.setSidechainMode(positionByThirds(values[kScMode]), rate);
-        engine.gainReductionFeed().sampleRateChanged(rate);
+        engine.setSampleRate(rate);
     }
 
-    void setParameter(std::int32_t index, float value)
-    {
-        values[index] = std::clamp(value, 0.0f, 1.0f);
-        if (index == kAttack || index == kRelease)
-            engine.setEnvelopeTimes(values[kAttack], values[kRelease], sampleRate);
-        else if (index == kScMode)
-            engine.setSidechainMode(positionByThirds(values[kScMode]), sampleRate);
-    }
+    void setParameter(std::int32_t index, float value) { values[index] = std::clamp(value, 0.0f, 1.0f); }
 
-    BlockSettings settings() const { return blockSettingsFrom(values); }
+    /// What a block reads.
+    const ParameterValues& settings() const { return values; }
 
     qm07::CompressorEngine engine;
-    float values[kNumParams];
+    ParameterValues values;
     float sampleRate = 0.0f;
 };
 

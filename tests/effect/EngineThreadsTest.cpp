@@ -1,5 +1,4 @@
-// Parameter writes, chunk restores and meter hand-over from other threads while audio is processed, and
-// coefficient updates that another thread's change overtakes.
+// Parameter writes, chunk restores and meter hand-over from other threads while audio is processed.
 #include "EffectTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +6,6 @@
 #include <atomic>
 #include <cmath>
 #include <thread>
-#include <tuple>
 
 namespace
 {
@@ -19,62 +17,7 @@ float nextValue(std::uint32_t& seed)
     return static_cast<float>(seed >> 8) / 16777216.0f * 1.2f - 0.1f;
 }
 
-/// Plays a second thread that stores a new value for one parameter, and finishes its own update, just
-/// after the first thread's update has read the old value and before it writes its coefficients.
-class OvertakenCompressor : public TarvelCompressor
-{
-public:
-    OvertakenCompressor() : TarvelCompressor(nullptr) {}
-
-    void overtakeNextRead(std::int32_t index, float value)
-    {
-        armedIndex = index;
-        laterValue = value;
-    }
-
-    float getParameter(std::int32_t index) override
-    {
-        const float value = TarvelCompressor::getParameter(index);
-        if (index == armedIndex)
-        {
-            armedIndex = -1;
-            setParameter(index, laterValue);
-        }
-        return value;
-    }
-
-private:
-    std::int32_t armedIndex = -1;
-    float laterValue = 0.0f;
-};
-
-/// A loud passage, then a quiet one: attack, release and side chain all leave their mark on the output.
-Stereo settledOutput(TarvelCompressor& fx)
-{
-    return process(fx, append(noise(3000, 1.0), noise(3000, 0.05, 3)));
-}
 } // namespace
-
-TEST(EngineThreads, AnOvertakenUpdateLeavesTheCoefficientsOfTheLaterValue)
-{
-    // Without a second look, the first update would write A's shelves and the fast attack last, over
-    // the later B and slow attack, and the detector would keep them while the stored values say otherwise.
-    for (const auto& [index, earlier, later] :
-         {std::tuple{kScMode, 0.5f, 1.0f}, std::tuple{kAttack, 0.0f, 1.0f}})
-    {
-        TarvelCompressor reference(nullptr);
-        reference.setSampleRate(44100.0f);
-        configure(reference, {{kScMode, 0.5f}, {index, later}});
-
-        OvertakenCompressor fx;
-        fx.setSampleRate(44100.0f);
-        fx.setParameter(kScMode, 0.5f);
-        fx.overtakeNextRead(index, later);
-        fx.setParameter(index, earlier);
-        ASSERT_EQ(fx.getParameter(index), later);
-        EXPECT_TRUE(settledOutput(fx).left == settledOutput(reference).left) << "parameter " << index;
-    }
-}
 
 TEST(EngineThreads, ChangesFromOtherThreadsNeverBreakProcessing)
 {

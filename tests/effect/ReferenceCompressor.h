@@ -16,7 +16,7 @@
 class ReferenceCompressor
 {
 public:
-    ReferenceCompressor(const float (&values)[kNumParams], double rate, std::uint32_t noiseSeed)
+    ReferenceCompressor(const ParameterValues& values, double rate, std::uint32_t noiseSeed)
         : block(blockSettingsFrom(values)), noise(noiseSeed)
     {
         attackCoef = attackCoefficient(values[kAttack], rate);

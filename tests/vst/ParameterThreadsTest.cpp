@@ -6,13 +6,15 @@
 #include <atomic>
 #include <thread>
 
+using namespace qm07;
+
 namespace
 {
 // Hooks that only read, as the engine's do: the test double's logs are not shared between threads.
 class SharedEffect : public TarvelFX
 {
 public:
-    SharedEffect() : TarvelFX(nullptr) { loadParameterTable(kParameterTable, kNumParams); }
+    SharedEffect() : TarvelFX(nullptr) { loadParameterTable(qm07::kParameters, qm07::kNumParams); }
     void processReplacing(float**, float**, std::int32_t) override {}
     void parameterChanged(std::int32_t index, float) override { lastSeen.store(getParameter(index)); }
     std::atomic<float> lastSeen{0.0f};

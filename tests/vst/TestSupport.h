@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+using namespace qm07;
+
 /// A host that records every request and answers from a per-opcode table (0 when absent).
 struct FakeHost
 {
@@ -105,7 +107,7 @@ public:
     explicit TestEffect(audioMasterCallback callback, int* destroyed = nullptr)
         : TarvelFX(callback), deaths(destroyed)
     {
-        loadParameterTable(kParameterTable, kNumParams);
+        loadParameterTable(qm07::kParameters, qm07::kNumParams);
         setUniqueID(fourCharCode('Q', 'M', '0', '7'));
         setNumInputs(2);
         setNumOutputs(2);

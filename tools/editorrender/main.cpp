@@ -1,7 +1,7 @@
 // editorrender: the plug-in's editor drawn by the software renderer on a headless window, written as a
 // PNG, at the parameter values given. It is the reference the real windows are compared with.
 #include "HeadlessPlatform.h"
-#include "ParameterTable.h"
+#include "Parameters.h"
 #include "PlatformFrame.h"
 #include "TarvelCompressor.h"
 #include "TarvelCompressorGUI.h"
@@ -15,6 +15,8 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+using namespace qm07;
 
 namespace
 {
@@ -31,7 +33,7 @@ int parameterIndex(const std::string& name)
 {
     for (int i = 0; i < kNumParams; ++i)
     {
-        const char* candidate = kParameterTable[i].name;
+        const char* candidate = qm07::kParameters[i].name;
         if (name.size() == std::strlen(candidate) &&
             std::equal(name.begin(), name.end(), candidate,
                        [](char a, char b) {

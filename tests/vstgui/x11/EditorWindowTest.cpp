@@ -18,6 +18,8 @@
 #include <string>
 #include <thread>
 
+using namespace qm07;
+
 namespace
 {
 

@@ -1,5 +1,5 @@
-// One double as a lane type: the engine's set-up arithmetic and the tests use the lane polynomials
-// through it on the default instruction set.
+// Test-only: one double as a lane type, so the tests run the lane polynomials on the default
+// instruction set.
 #pragma once
 
 #include <cstdint>

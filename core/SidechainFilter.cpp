@@ -1,4 +1,4 @@
-// Fixed corner frequencies and shelf amplitudes of the two side-chain modes; coefficient hand-over.
+// Fixed corner frequencies and shelf amplitudes of the two side-chain modes.
 #include "SidechainFilter.h"
 
 #include "EngineMath.h"
@@ -63,50 +63,25 @@ SidechainDesign designSidechain(int mode, double sampleRate)
     return {designShelf(false, corners.low, sampleRate), designShelf(true, corners.high, sampleRate)};
 }
 
-void SharedBiquadCoefs::store(const BiquadCoefs& coefs)
-{
-    a0.store(coefs.a0);
-    a1.store(coefs.a1);
-    a2.store(coefs.a2);
-    b0.store(coefs.b0);
-    b1.store(coefs.b1);
-    b2.store(coefs.b2);
-}
-
-BiquadCoefs SharedBiquadCoefs::load() const
-{
-    constexpr auto relaxed = std::memory_order_relaxed;
-    BiquadCoefs c;
-    c.a0 = a0.load(relaxed);
-    c.a1 = a1.load(relaxed);
-    c.a2 = a2.load(relaxed);
-    c.b0 = b0.load(relaxed);
-    c.b1 = b1.load(relaxed);
-    c.b2 = b2.load(relaxed);
-    return c;
-}
-
 void SidechainFilter::update(int mode, double sampleRate)
 {
     if ((mode != 1 && mode != 2) || !(sampleRate > 0.0) || !std::isfinite(sampleRate)) return;
     const SidechainDesign design = designSidechain(mode, sampleRate);
-    lowShelf.store(design.lowShelf);
-    highShelf.store(design.highShelf);
+    lowShelf = design.lowShelf;
+    highShelf = design.highShelf;
 }
 
 qm07::SidechainCoefs SidechainFilter::currentCoefs() const
 {
     qm07::SidechainCoefs c;
-    const BiquadCoefs low = lowShelf.load();
-    const BiquadCoefs high = highShelf.load();
-    pairUp(low, low, c.low);
-    pairUp(high, high, c.high);
+    pairUp(lowShelf, lowShelf, c.low);
+    pairUp(highShelf, highShelf, c.high);
     return c;
 }
 
 BiquadCoefs SidechainFilter::coefs(Section which) const
 {
-    return (which == kLowLeft || which == kLowRight ? lowShelf : highShelf).load();
+    return which == kLowLeft || which == kLowRight ? lowShelf : highShelf;
 }
 
 BiquadState SidechainFilter::sectionState(Section which) const

@@ -4,8 +4,9 @@
 
 #include <cmath>
 
-BlockSettings blockSettingsFrom(const float (&values)[kNumParams])
+BlockSettings blockSettingsFrom(const qm07::ParameterValues& values)
 {
+    using namespace qm07;
     BlockSettings s;
     s.scMode = positionByThirds(values[kScMode]);
     s.push = positionByThirds(values[kPush]);

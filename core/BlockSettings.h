@@ -1,7 +1,7 @@
 // What one process call reads from the parameters before its loop.
 #pragma once
 
-#include "ParameterTable.h"
+#include "Parameters.h"
 
 struct BlockSettings
 {
@@ -18,4 +18,4 @@ struct BlockSettings
 };
 
 /// Any thread, never allocates: the settings for the stored normalized values.
-BlockSettings blockSettingsFrom(const float (&values)[kNumParams]);
+BlockSettings blockSettingsFrom(const qm07::ParameterValues& values);

@@ -1,9 +1,8 @@
 // Clock, instance count and address through a 64-bit mixer, whose every input bit reaches every output bit.
 #include "NoiseSeed.h"
 
-#include "TickCount.h"
-
 #include <atomic>
+#include <chrono>
 
 namespace
 {
@@ -19,9 +18,14 @@ std::uint64_t mixed(std::uint64_t x)
 std::atomic<std::uint32_t> gInstancesCreated{0};
 } // namespace
 
+namespace qm07
+{
 std::uint32_t freshNoiseSeed(const void* instance)
 {
     const std::uint64_t number = gInstancesCreated.fetch_add(1, std::memory_order_relaxed);
     const auto address = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(instance));
-    return static_cast<std::uint32_t>(mixed(tickCount() ^ (number << 32) ^ mixed(address)));
+    const auto clock =
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    return static_cast<std::uint32_t>(mixed(mixed(clock) ^ (number << 32) ^ mixed(address)));
 }
+} // namespace qm07

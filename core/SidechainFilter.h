@@ -4,8 +4,6 @@
 #include "Biquad.h"
 #include "EngineKernels.h"
 
-#include <atomic>
-
 /// Normalized coefficients of one channel's cascade.
 struct SidechainDesign
 {
@@ -16,25 +14,6 @@ struct SidechainDesign
 /// Design of mode 1 (A) or 2 (B) at sampleRate. Corners are held below 0.45 · sampleRate, since a shelf
 /// designed above Nyquist has its poles outside the unit circle.
 SidechainDesign designSidechain(int mode, double sampleRate);
-
-/// One section's coefficients, replaced one double at a time while the audio thread may read them.
-class SharedBiquadCoefs
-{
-public:
-    /// Any thread. Sequentially consistent, so that an updater's later look at the parameter orders
-    /// after its stores.
-    void store(const BiquadCoefs& coefs);
-    /// Any thread.
-    BiquadCoefs load() const;
-
-private:
-    std::atomic<double> a0{0.0};
-    std::atomic<double> a1{0.0};
-    std::atomic<double> a2{0.0};
-    std::atomic<double> b0{0.0};
-    std::atomic<double> b1{0.0};
-    std::atomic<double> b2{0.0};
-};
 
 /// Four sections, low and high shelf per channel; both channels share one design. The engine's kernels
 /// run both channels side by side, so the states are kept in channel pairs.
@@ -49,8 +28,8 @@ public:
         kHighRight,
     };
 
-    /// Dispatcher or editor thread, never allocates: installs the design of mode 1 or 2; mode 0 and
-    /// unusable sample rates leave the coefficients as they are. States are never touched.
+    /// Audio thread (the engine's block set-up), never allocates: installs the design of mode 1 or 2; mode 0
+    /// and unusable sample rates leave the coefficients as they are. States are never touched.
     void update(int mode, double sampleRate);
 
     /// Audio thread, never allocates: the coefficients as they stand, paired by channel.
@@ -63,7 +42,7 @@ public:
     BiquadState sectionState(Section which) const;
 
 private:
-    SharedBiquadCoefs lowShelf;
-    SharedBiquadCoefs highShelf;
+    BiquadCoefs lowShelf;
+    BiquadCoefs highShelf;
     qm07::SidechainState state{};
 };
