@@ -3,10 +3,13 @@
 
 #include "CBitmap.h"
 
+namespace qm07
+{
+
 EditorImages::EditorImages()
 {
     for (std::size_t i = 0; i < bitmaps.size(); ++i)
-        bitmaps[i] = new VSTGUI::CBitmap(kFaceplateImage + static_cast<std::int32_t>(i));
+        bitmaps[i] = new VSTGUI::CBitmap(layout::kImages[i].id);
 }
 
 EditorImages::~EditorImages()
@@ -21,3 +24,12 @@ bool EditorImages::complete() const
         if (bitmap->getWidth() <= 0 || bitmap->getHeight() <= 0) return false;
     return true;
 }
+
+VSTGUI::CBitmap* EditorImages::operator[](layout::ImageId id) const
+{
+    for (std::size_t i = 0; i < bitmaps.size(); ++i)
+        if (layout::kImages[i].id == id) return bitmaps[i];
+    return nullptr;
+}
+
+} // namespace qm07

@@ -1,23 +1,18 @@
-// The six images of the editor, loaded together and released together.
+// The editor's images, loaded together and released together.
 #pragma once
 
+#include "PanelImages.h"
+
 #include <array>
-#include <cstdint>
+#include <iterator>
 
 namespace VSTGUI
 {
 class CBitmap;
 }
 
-enum EditorImage : std::int32_t
+namespace qm07
 {
-    kFaceplateImage = 101,
-    kKnob80Image = 102,
-    kKnob60Image = 103,
-    kKnob40Image = 104,
-    kNeedleImage = 105,
-    kLeverImage = 106,
-};
 
 /// UI thread. Holds one reference on each image for the time of building the editor.
 class EditorImages
@@ -30,8 +25,10 @@ public:
 
     /// Every image was found and decoded.
     bool complete() const;
-    VSTGUI::CBitmap* operator[](EditorImage id) const { return bitmaps[id - kFaceplateImage]; }
+    VSTGUI::CBitmap* operator[](layout::ImageId id) const;
 
 private:
-    std::array<VSTGUI::CBitmap*, 6> bitmaps{};
+    std::array<VSTGUI::CBitmap*, std::size(layout::kImages)> bitmaps{};
 };
+
+} // namespace qm07

@@ -2,16 +2,18 @@
 #include "TarvelGR.h"
 
 #include "CBitmap.h"
-#include "GainReductionFeed.h"
 
 #include <cstring>
+
+using namespace VSTGUI;
+
+namespace qm07
+{
 
 namespace
 {
 constexpr double kFullScaleDb = 20.0;
 }
-
-using namespace VSTGUI;
 
 std::int32_t needleFrame(double reading, std::int32_t frameCount)
 {
@@ -20,8 +22,8 @@ std::int32_t needleFrame(double reading, std::int32_t frameCount)
     return static_cast<std::int32_t>((frameCount - 1) * (shown / kFullScaleDb));
 }
 
-TarvelGR::TarvelGR(const CRect& rect, CBitmap* strip, const GainReductionFeed& source)
-    : CControl(rect, nullptr, 0, nullptr), feed(source), filmStrip(strip)
+TarvelGR::TarvelGR(const CRect& rect, CBitmap* strip, std::int32_t frames)
+    : CControl(rect, nullptr, 0, nullptr), filmStrip(strip), frameCount(frames)
 {
     if (filmStrip) filmStrip->remember();
 }
@@ -34,7 +36,7 @@ TarvelGR::~TarvelGR()
 void TarvelGR::draw(CDrawContext* context)
 {
     if (!filmStrip) return;
-    const CPoint offset(0, needleFrame(feed.reading(), frameCount) * size.getHeight());
+    const CPoint offset(0, needleFrame(reading, frameCount) * size.getHeight());
     if (transparencyEnabled)
         filmStrip->drawTransparent(context, size, offset);
     else
@@ -51,3 +53,5 @@ bool TarvelGR::isTypeOf(const char* className) const
 {
     return std::strcmp(className, "TarvelGR") == 0 || CControl::isTypeOf(className);
 }
+
+} // namespace qm07

@@ -3,9 +3,11 @@
 #include "CHorizontalSwitch.h"
 #include "EditorTestSupport.h"
 #include "GainReductionFeed.h"
+#include "PanelLayout.h"
 #include "TarvelGR.h"
 
 #include <cmath>
+#include <iterator>
 #include <thread>
 
 using namespace qm07;
@@ -17,38 +19,65 @@ namespace
 
 using EditorWiring = qm07test::EditorTest;
 
-TEST_F(EditorWiring, ElevenControlsInTheirPlacesWithTagsValuesAndDefaults)
+const char* typeOf(qm07::layout::ControlKind kind)
 {
-    const struct
+    switch (kind)
     {
-        const char* type;
-        CRect rect;
-        std::int32_t tag; // -1: the meter
-        float defaultValue;
-    } layout[] = {
-        {"CAnimKnob", {135, 20, 215, 100}, kThresh, 0.5f},
-        {"CAnimKnob", {265, 20, 345, 100}, kRatio, 0.5f},
-        {"CAnimKnob", {395, 20, 475, 100}, kGain, 0.0f},
-        {"CAnimKnob", {80, 130, 140, 190}, kAttack, 0.375f},
-        {"CAnimKnob", {210, 130, 270, 190}, kRelease, 0.5f},
-        {"CAnimKnob", {340, 130, 400, 190}, kKneeDb, 0.375f},
-        {"CAnimKnob", {470, 130, 530, 190}, kKneePct, 0.0f},
-        {"CAnimKnob", {640, 140, 680, 180}, kWetDry, 0.0f},
-        {"TarvelGR", {570, 20, 750, 100}, -1, 0.0f},
-        {"CHorizontalSwitch", {580, 150, 620, 190}, kScMode, 0.0f},
-        {"CHorizontalSwitch", {700, 150, 740, 190}, kPush, 0.0f},
-    };
-    ASSERT_EQ(frame().getNbViews(), 11);
-    for (std::int32_t i = 0; i < 11; ++i)
+    case qm07::layout::ControlKind::kKnob:
+        return "CAnimKnob";
+    case qm07::layout::ControlKind::kMeter:
+        return "TarvelGR";
+    case qm07::layout::ControlKind::kLever:
+        return "CHorizontalSwitch";
+    }
+    return "";
+}
+
+CRect rectOf(const qm07::layout::Placement& place)
+{
+    return CRect(place.rect[0], place.rect[1], place.rect[2], place.rect[3]);
+}
+
+TEST(PanelLayout, EachParameterOnceAndEveryControlInsideThePanelAsLargeAsItsImageWithoutOverlap)
+{
+    std::vector<int> controlsOfTag(kNumParams, 0);
+    const CRect panel(0, 0, qm07::kPanelWidth, qm07::kPanelHeight);
+    for (const auto& place : qm07::layout::kControls)
     {
+        SCOPED_TRACE(place.tag);
+        const bool meter = place.kind == qm07::layout::ControlKind::kMeter;
+        ASSERT_EQ(meter, place.tag == qm07::layout::kNoParameter);
+        if (!meter) ++controlsOfTag.at(place.tag);
+        const CRect rect = rectOf(place);
+        CRect inside = rect;
+        EXPECT_EQ(inside.bound(panel), rect);
+        const auto& image = qm07::layout::imageFile(place.image);
+        EXPECT_EQ(image.id, place.image);
+        EXPECT_EQ(rect.getWidth(), image.frameWidth);
+        EXPECT_EQ(rect.getHeight(), image.frameHeight);
+        for (const auto& other : qm07::layout::kControls)
+            EXPECT_TRUE(&other == &place || !rectOf(other).overlaps(rect)) << other.tag;
+    }
+    EXPECT_EQ(controlsOfTag, std::vector<int>(kNumParams, 1));
+    const auto& background = qm07::layout::imageFile(qm07::layout::kBackgroundImage);
+    EXPECT_EQ(CRect(0, 0, background.frameWidth, background.frameHeight), panel);
+}
+
+TEST_F(EditorWiring, ControlsOfTheLayoutWithTagsValuesAndDefaults)
+{
+    const float defaults[kNumParams] = {0.5f, 0.5f, 0.0f, 0.375f, 0.5f, 0.375f, 0.0f, 0.0f, 0.0f, 0.0f};
+    ASSERT_EQ(frame().getNbViews(), static_cast<std::int32_t>(std::size(qm07::layout::kControls)));
+    for (std::int32_t i = 0; i < frame().getNbViews(); ++i)
+    {
+        const auto& place = qm07::layout::kControls[i];
         auto* view = static_cast<CControl*>(frame().getView(i));
         CRect rect;
-        EXPECT_TRUE(view->isTypeOf(layout[i].type)) << i;
-        EXPECT_EQ(view->getViewSize(rect), layout[i].rect) << i;
-        if (layout[i].tag < 0) continue;
-        EXPECT_EQ(view->getTag(), layout[i].tag);
-        EXPECT_EQ(view->getDefaultValue(), layout[i].defaultValue) << i;
-        EXPECT_EQ(view->getValue(), effect->getParameter(layout[i].tag)) << i;
+        EXPECT_TRUE(view->isTypeOf(typeOf(place.kind))) << i;
+        EXPECT_EQ(view->getViewSize(rect), rectOf(place)) << i;
+        if (place.tag == qm07::layout::kNoParameter) continue;
+        EXPECT_EQ(view->getTag(), place.tag);
+        EXPECT_EQ(view->getDefaultValue(), defaults[place.tag]) << i;
+        EXPECT_EQ(view->getValue(), effect->getParameter(place.tag)) << i;
     }
     EXPECT_EQ(frame().getKnobMode(), kLinearMode);
 }
@@ -138,7 +167,7 @@ TEST(NeedleFrame, ReadingsMapOntoTheHundredFrames)
         std::int32_t frame;
     } cases[] = {{-3.0, 0}, {1e-25, 0}, {10.0, 49}, {19.9, 98}, {20.0, 99}, {35.0, 99}, {std::nan(""), 0}};
     for (const auto& c : cases)
-        EXPECT_EQ(needleFrame(c.reading, 100), c.frame) << c.reading;
+        EXPECT_EQ(qm07::needleFrame(c.reading, 100), c.frame) << c.reading;
 }
 
 } // namespace

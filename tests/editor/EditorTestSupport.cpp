@@ -48,7 +48,7 @@ CControl* EditorTest::control(std::int32_t tag)
     return nullptr;
 }
 
-void EditorTest::gesture(CPoint at, std::int32_t buttons, const std::vector<PointerStep>& path)
+void playGesture(CFrame& frame, CPoint at, std::int32_t buttons, const std::vector<PointerStep>& path)
 {
     headless::Environment& input = headless::environment();
     input.pointer = at;
@@ -68,8 +68,8 @@ void EditorTest::gesture(CPoint at, std::int32_t buttons, const std::vector<Poin
         input.buttons = script.front().buttons;
         script.pop_front();
     };
-    auto* context = new CDrawContext(&frame(), nullptr, frame().getWindow());
-    frame().mouse(context, at, -1);
+    auto* context = new CDrawContext(&frame, nullptr, frame.getWindow());
+    frame.mouse(context, at, -1);
     context->forget();
     input.onSleep = nullptr;
     input.buttons = 0;

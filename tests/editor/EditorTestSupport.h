@@ -22,6 +22,11 @@ struct PointerStep
     std::int32_t buttons;
 };
 
+/// Presses at `at` with `buttons` on the frame, then plays `path` one step per poll of the tracking loop;
+/// the buttons are released when the path runs out.
+void playGesture(VSTGUI::CFrame& frame, VSTGUI::CPoint at, std::int32_t buttons,
+                 const std::vector<PointerStep>& path = {});
+
 /// A fresh compressor at 48 kHz with its editor open and painted in an 800 × 220 host window whose
 /// client area sits at the screen's origin, so screen and editor coordinates agree.
 class EditorTest : public HeadlessToolkitTest
@@ -36,9 +41,10 @@ protected:
     VSTGUI::CControl* control(std::int32_t tag);
     void openAndPaint();
 
-    /// Presses at `at` with `buttons`, then plays `path` one step per poll; the buttons are released
-    /// when the path runs out.
-    void gesture(VSTGUI::CPoint at, std::int32_t buttons, const std::vector<PointerStep>& path = {});
+    void gesture(VSTGUI::CPoint at, std::int32_t buttons, const std::vector<PointerStep>& path = {})
+    {
+        playGesture(frame(), at, buttons, path);
+    }
     /// The values the host was told for `index` through audioMasterAutomate, in order.
     std::vector<float> automated(std::int32_t index) const;
     /// Opcodes of the edit brackets and automation the host received, in order.

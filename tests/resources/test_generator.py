@@ -9,8 +9,10 @@ import unittest
 
 RESOURCES = pathlib.Path(__file__).resolve().parents[2] / "resources"
 GENERATOR = RESOURCES / "artwork" / "generate.py"
-OUTPUTS = ["images/101-background.png", "images/102-knob-80.png", "images/103-knob-60.png",
-           "images/104-knob-40.png", "images/105-needle.png", "images/106-lever.png", "preview.png"]
+sys.path.insert(0, str(RESOURCES))
+from artwork import layout  # noqa: E402
+
+OUTPUTS = [f"images/{image.file}" for image in layout.IMAGES] + ["preview.png"]
 
 
 def generate(folder):

@@ -16,15 +16,13 @@ from artwork import layout  # noqa: E402
 KNOB_START_DEG = 225.0
 KNOB_SWEEP_DEG = 270.0
 
-# (file, mode, frame width, frame height, frames)
-EXPECTED = {
-    101: ("101-background.png", "RGB", 800, 220, 1),
-    102: ("102-knob-80.png", "RGBA", 80, 80, 97),
-    103: ("103-knob-60.png", "RGBA", 60, 60, 97),
-    104: ("104-knob-40.png", "RGBA", 40, 40, 97),
-    105: ("105-needle.png", "RGBA", 180, 80, 100),
-    106: ("106-lever.png", "RGBA", 40, 40, 3),
-}
+# (file, mode, frame width, frame height, frames) from the layout the editor is built from; only the
+# faceplate is opaque.
+EXPECTED = {image.id: (image.file, "RGB" if image is layout.BACKGROUND else "RGBA", *image.frame_size, image.frames)
+            for image in layout.IMAGES}
+BACKGROUND, KNOB_LARGE, KNOB_MEDIUM, KNOB_SMALL, NEEDLE, LEVER = (
+    layout.BACKGROUND.id, layout.KNOB_LARGE.id, layout.KNOB_MEDIUM.id, layout.KNOB_SMALL.id, layout.NEEDLE.id,
+    layout.LEVER.id)
 
 
 def load(image_id):
@@ -75,7 +73,7 @@ class FileLayout(unittest.TestCase):
                 self.assertEqual(image.size, (width, height * count))
 
     def test_strips_are_transparent_where_they_draw_nothing(self):
-        for image_id in (102, 103, 104, 105, 106):
+        for image_id in (KNOB_LARGE, KNOB_MEDIUM, KNOB_SMALL, NEEDLE, LEVER):
             strip = frames(image_id)
             with self.subTest(EXPECTED[image_id][0]):
                 corners = strip[:, [0, 0, -1, -1], [0, -1, 0, -1], 3]
@@ -85,13 +83,13 @@ class FileLayout(unittest.TestCase):
                 self.assertTrue((strip[..., 3] == 255).any(axis=(1, 2)).all(), "every frame draws something")
 
     def test_needle_frames_leave_the_face_visible(self):
-        clear = (frames(105)[..., 3] == 0).mean(axis=(1, 2))
+        clear = (frames(NEEDLE)[..., 3] == 0).mean(axis=(1, 2))
         self.assertGreater(clear.min(), 0.9)
 
 
 class KnobTravel(unittest.TestCase):
     def test_pointer_follows_the_travel_in_every_size(self):
-        for image_id in (102, 103, 104):
+        for image_id in (KNOB_LARGE, KNOB_MEDIUM, KNOB_SMALL):
             strip = frames(image_id)
             size = strip.shape[2]
             for frame in (0, 24, 48, 72, 96):
@@ -101,7 +99,7 @@ class KnobTravel(unittest.TestCase):
                     self.assertLess(angle_difference(measured, expected), 2.0, f"measured {measured:.2f}")
 
     def test_only_the_pointer_is_pointer_coloured(self):
-        strip = frames(102)
+        strip = frames(KNOB_LARGE)
         self.assertTrue(all(pointer_mask(strip[f]).sum() > 20 for f in (0, 48, 96)))
         self.assertFalse(pointer_mask(strip[48])[50:, :].any(), "nothing pointer-coloured below the centre")
 
@@ -120,7 +118,7 @@ class PrintedScales(unittest.TestCase):
     }
 
     def setUp(self):
-        self.face = np.asarray(load(101), dtype=np.int32).mean(axis=2)
+        self.face = np.asarray(load(BACKGROUND), dtype=np.int32).mean(axis=2)
 
     def test_mark_values_follow_the_parameter_formulas(self):
         for name, values in self.EXPECTED_VALUES.items():
@@ -150,7 +148,7 @@ class PrintedScales(unittest.TestCase):
 
 class Needle(unittest.TestCase):
     def test_needle_angle_matches_its_reading(self):
-        strip = frames(105)
+        strip = frames(NEEDLE)
         pivot = layout.NEEDLE_PIVOT
         angles = {}
         for frame in (0, 49, 99):
@@ -164,7 +162,7 @@ class Needle(unittest.TestCase):
         self.assertAlmostEqual(angles[0] - 90.0, 90.0 - angles[99], delta=1.0)
 
     def test_face_marks_lie_under_the_needle_travel(self):
-        face = np.asarray(load(101), dtype=np.int32).mean(axis=2)
+        face = np.asarray(load(BACKGROUND), dtype=np.int32).mean(axis=2)
         left, top = layout.control("meter").rect[:2]
         pivot = (left + layout.NEEDLE_PIVOT[0], top + layout.NEEDLE_PIVOT[1])
         radius = (layout.METER_ARC_RADIUS + layout.METER_TICK_OUTER[0]) / 2.0 + 1.5
@@ -178,7 +176,7 @@ class Needle(unittest.TestCase):
 
 class Lever(unittest.TestCase):
     def test_lever_leans_left_stands_upright_and_leans_right(self):
-        strip = frames(106)
+        strip = frames(LEVER)
         pivot_x, pivot_y = layout.LEVER_PIVOT
         self.assertFalse((strip[0] == strip[1]).all())
         self.assertFalse((strip[1] == strip[2]).all())
@@ -194,7 +192,7 @@ class Lever(unittest.TestCase):
 class Preview(unittest.TestCase):
     def test_preview_is_the_editor_at_its_defaults(self):
         """Composed here with PIL from the committed files, by the toolkit's frame rules."""
-        expected = load(101).convert("RGBA")
+        expected = load(BACKGROUND).convert("RGBA")
         for ctl in layout.CONTROLS:
             image_id = ctl.image.id
             if ctl.kind == "knob":

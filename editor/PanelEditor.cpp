@@ -1,0 +1,106 @@
+// Opening and closing the panel in a parent window, its idle, and the frame host's calls.
+#include "PanelEditor.h"
+
+#include "CFrame.h"
+#include "CKnob.h"
+#include "CFrame.h"
+#include "PlatformFrame.h"
+
+namespace qm07
+{
+
+namespace
+{
+constexpr std::uint32_t kPollMilliseconds = 4;
+constexpr std::uint32_t kRedrawMilliseconds = 50;
+} // namespace
+
+PanelEditor::PanelEditor(PanelHost& owner) : host(owner), panel(owner) {}
+
+PanelEditor::~PanelEditor()
+{
+    close();
+}
+
+bool PanelEditor::open(void* parentWindow)
+{
+    if (frame) close();
+    if (!parentWindow) return false;
+    // Everything set from now on is either read by build or shown at the next idle.
+    handOver.clear();
+    VSTGUI::CFrame* opened =
+        new VSTGUI::CFrame(VSTGUI::CRect(0, 0, kPanelWidth, kPanelHeight), parentWindow, this);
+    if (!opened->getWindow() || !panel.build(*opened))
+    {
+        panel.release();
+        delete opened;
+        return false;
+    }
+    handOver.attach();
+    frame = opened;
+    return true;
+}
+
+void PanelEditor::close()
+{
+    handOver.detach();
+    VSTGUI::CFrame* closing = frame;
+    frame = nullptr;
+    panel.release();
+    delete closing;
+}
+
+void PanelEditor::idle()
+{
+    handOver.showPending([this](std::int32_t index) { panel.showParameter(index); });
+    if (frame) frame->idle();
+}
+
+void PanelEditor::parameterChangedAnyThread(std::int32_t index)
+{
+    handOver.changed(index, [this](std::int32_t shown) { panel.showParameter(shown); });
+}
+
+void PanelEditor::showGainReduction(double dB)
+{
+    panel.showGainReduction(dB);
+}
+
+void* PanelEditor::window() const
+{
+    return frame ? frame->getWindow() : nullptr;
+}
+
+void PanelEditor::beginEdit(std::int32_t index)
+{
+    host.beginEdit(index);
+}
+
+void PanelEditor::endEdit(std::int32_t index)
+{
+    host.endEdit(index);
+}
+
+void PanelEditor::doIdleStuff()
+{
+    namespace platform = VSTGUI::platform;
+    platform::sleep(kPollMilliseconds);
+    const std::uint32_t now = platform::getTicks();
+    // Compared as a difference, so the wrap of the tick count changes nothing.
+    if (static_cast<std::int32_t>(now - nextRedraw) < 0) return;
+    nextRedraw = now + kRedrawMilliseconds;
+    idle();
+    platform::dispatchPendingPaint();
+}
+
+std::int32_t PanelEditor::getKnobMode() const
+{
+    return VSTGUI::kLinearMode;
+}
+
+bool PanelEditor::requestSize(std::int32_t, std::int32_t)
+{
+    return false;
+}
+
+} // namespace qm07
