@@ -180,9 +180,9 @@ std::string pluginTtl()
 std::string uiTtl()
 {
     return kPrefixes + uri(kUiUri) +
-           " a ui:X11UI ;\n  lv2:requiredFeature ui:parent, ui:idleInterface ;\n"
-           "  lv2:optionalFeature ui:resize, ui:touch, ui:noUserResize ;\n"
-           "  lv2:extensionData ui:idleInterface ;\n"
+           " a ui:X11UI ;\n  lv2:requiredFeature ui:idleInterface ;\n"
+           "  lv2:optionalFeature ui:parent, ui:resize, ui:touch, ui:noUserResize ;\n"
+           "  lv2:extensionData ui:idleInterface, ui:showInterface ;\n"
            "  ui:portNotification [ ui:plugin " +
            uri(kPluginUri) + " ; lv2:symbol \"gain_reduction\" ; ui:protocol ui:floatProtocol ] .\n";
 }

@@ -1,6 +1,9 @@
-// The UI library's only export: the descriptor of urn:tarvel:qm07-compressor#ui, an X11 UI in ui:parent.
+// The UI library's only export: the descriptor of urn:tarvel:qm07-compressor#ui, an X11 UI in ui:parent or,
+// for hosts that use ui:showInterface instead, in a window of its own.
 #include "Lv2Editor.h"
 #include "PortLayout.h"
+#include "ProductInfo.h"
+#include "TopLevelWindow.h"
 
 #include <lv2/ui/ui.h>
 
@@ -11,10 +14,26 @@
 namespace
 {
 using qm07::lv2::Lv2Editor;
+using qm07::lv2::TopLevelWindow;
 
-Lv2Editor* editorOf(LV2UI_Handle handle)
+/// The editor, and the window of its own when the host gave no parent (destroyed after the editor).
+struct Lv2Ui
 {
-    return static_cast<Lv2Editor*>(handle);
+    explicit Lv2Ui(const qm07::lv2::UiHost& host) : editor(host) {}
+
+    bool open(void* parent)
+    {
+        if (!parent) own = TopLevelWindow::create(qm07::kProductName, qm07::kPanelWidth, qm07::kPanelHeight);
+        return (parent || own) && editor.open(parent ? parent : own->handle());
+    }
+
+    std::unique_ptr<TopLevelWindow> own;
+    Lv2Editor editor;
+};
+
+Lv2Ui* uiOf(LV2UI_Handle handle)
+{
+    return static_cast<Lv2Ui*>(handle);
 }
 
 const void* feature(const LV2_Feature* const* features, const char* uri)
@@ -24,26 +43,25 @@ const void* feature(const LV2_Feature* const* features, const char* uri)
     return nullptr;
 }
 
-/// UI thread; allocates the editor and opens its window in ui:parent; null without a parent.
+/// UI thread; allocates the editor and opens it in ui:parent, else in a window of its own shown by show.
 LV2UI_Handle instantiate(const LV2UI_Descriptor*, const char* pluginUri, const char*,
                          LV2UI_Write_Function write, LV2UI_Controller controller, LV2UI_Widget* widget,
                          const LV2_Feature* const* features)
 {
-    void* parent = const_cast<void*>(feature(features, LV2_UI__parent));
-    if (!parent || !write || std::strcmp(pluginUri, qm07::lv2::kPluginUri) != 0) return nullptr;
+    if (!write || std::strcmp(pluginUri, qm07::lv2::kPluginUri) != 0) return nullptr;
     const auto* touch = static_cast<const LV2UI_Touch*>(feature(features, LV2_UI__touch));
-    std::unique_ptr<Lv2Editor> editor(new (std::nothrow) Lv2Editor({write, controller, touch}));
-    if (!editor || !editor->open(parent)) return nullptr;
-    *widget = editor->window();
+    std::unique_ptr<Lv2Ui> ui(new (std::nothrow) Lv2Ui({write, controller, touch}));
+    if (!ui || !ui->open(const_cast<void*>(feature(features, LV2_UI__parent)))) return nullptr;
+    *widget = ui->editor.window();
     if (const auto* resize = static_cast<const LV2UI_Resize*>(feature(features, LV2_UI__resize)))
         resize->ui_resize(resize->handle, qm07::kPanelWidth, qm07::kPanelHeight);
-    return editor.release();
+    return ui.release();
 }
 
-/// UI thread; closes the window and frees the editor.
+/// UI thread; closes the windows and frees the editor.
 void cleanup(LV2UI_Handle handle)
 {
-    delete editorOf(handle);
+    delete uiOf(handle);
 }
 
 /// UI thread; no allocation. Control ports come as one float (format 0); anything else is not ours.
@@ -53,22 +71,39 @@ void portEvent(LV2UI_Handle handle, std::uint32_t port, std::uint32_t size, std:
     if (format != 0 || size != sizeof(float) || !buffer) return;
     float value;
     std::memcpy(&value, buffer, sizeof value);
-    editorOf(handle)->portEvent(port, value);
+    uiOf(handle)->editor.portEvent(port, value);
 }
 
-/// UI thread: the window's events and redraws; 0, since an embedded window is closed by its host.
+/// UI thread: the window's events and redraws; 1 once the user closed a window of its own.
 int idle(LV2UI_Handle handle)
 {
-    editorOf(handle)->idle();
+    Lv2Ui& ui = *uiOf(handle);
+    ui.editor.idle();
+    return ui.own && ui.own->closeRequested() ? 1 : 0;
+}
+
+/// UI thread; 0 for success. An embedded panel is shown and hidden with its parent.
+int show(LV2UI_Handle handle)
+{
+    if (uiOf(handle)->own) uiOf(handle)->own->show();
+    return 0;
+}
+
+int hide(LV2UI_Handle handle)
+{
+    if (uiOf(handle)->own) uiOf(handle)->own->hide();
     return 0;
 }
 
 const LV2UI_Idle_Interface kIdleInterface = {idle};
+const LV2UI_Show_Interface kShowInterface = {show, hide};
 
 /// Any thread; no allocation.
 const void* extensionData(const char* uri)
 {
-    return std::strcmp(uri, LV2_UI__idleInterface) == 0 ? &kIdleInterface : nullptr;
+    if (std::strcmp(uri, LV2_UI__idleInterface) == 0) return &kIdleInterface;
+    if (std::strcmp(uri, LV2_UI__showInterface) == 0) return &kShowInterface;
+    return nullptr;
 }
 
 const LV2UI_Descriptor kDescriptor = {qm07::lv2::kUiUri, instantiate, cleanup, portEvent, extensionData};
