@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""The X11 UI in a host we did not write: jalv.gtk3 on a JACK server of the test's own (dummy driver), a
-metronome into the plug-in. A drag of the Thresh knob (xdotool, the real pointer) must reach the DSP, seen as
-the gain-reduction output falling to nothing; then the UI opens and closes cleanly the given number of times.
+"""The X11 UI in hosts we did not write, on a JACK server of the test's own (dummy driver) with a metronome
+into the plug-in. Embedded by jalv.gtk3 (ui:parent): a drag of the Thresh knob (xdotool, the real pointer)
+must reach the DSP, seen as the gain-reduction output falling to nothing; then the UI opens and closes
+cleanly the given number of times. In its own window, shown by jalv's console (ui:showInterface): the drag
+writes the port in real units, and a value the host sets is where the next drag starts from.
 Runs on the display it is given. Usage: ui_jalv.py BUNDLE [OPENINGS]"""
 import os
 import re
@@ -57,13 +59,49 @@ class Jalv:
             raise AssertionError(f"jalv exited with {status}:\n" + "\n".join(self.lines[-30:]))
 
 
-def drag_threshold_to_zero_db(origin):
+class JalvConsole(Jalv):
+    """jalv's console, which shows the UI through ui:showInterface and takes commands on its input."""
+
+    def __init__(self, env):
+        self.process = subprocess.Popen(["jalv", "-s", "-x", "-n", "qm07", URI], stdin=subprocess.PIPE,
+                                        stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, env=env)
+        self.lines, self.reductions = [], []
+        threading.Thread(target=self._read, daemon=True).start()
+
+    def command(self, line):
+        self.process.stdin.write(line + "\n")
+        self.process.stdin.flush()
+
+    def threshold(self):
+        """The host's value of the Thresh port, in dB, as `controls` prints it."""
+        seen = len(self.lines)
+        self.command("controls")
+        line = wait_until("jalv's controls", lambda: next(
+            (l for l in self.lines[seen:] if l.startswith("thresh = ")), None))
+        return float(line.split("= ")[1])
+
+
+def drag(origin, pixels):
     x, y = origin[0] + THRESH[0], origin[1] + THRESH[1]
     subprocess.run(["xdotool", "mousemove", str(x), str(y), "mousedown", "1"], check=True)
-    for step in range(1, 21):  # in steps, as a hand moves, down to the knob's lowest value
-        subprocess.run(["xdotool", "mousemove", str(x), str(y + 15 * step)], check=True)
+    for step in range(1, 11):  # in steps, as a hand moves
+        subprocess.run(["xdotool", "mousemove", str(x), str(y + pixels * step // 10)], check=True)
         time.sleep(0.02)
     subprocess.run(["xdotool", "mouseup", "1"], check=True)
+
+
+def own_window_session(env):
+    jalv = JalvConsole(env)
+    try:
+        origin = wait_until("the UI's own window", panel_origin)
+        drag(origin, 300)  # past the knob's 200 pixels: its lowest value
+        wait_until("Thresh at 0 dB after the drag", lambda: jalv.threshold() == 0.0)
+        jalv.command("set thresh -40")
+        time.sleep(0.5)
+        drag(origin, 50)  # a quarter of the range down from the host's −40 dB
+        wait_until("Thresh near −30 dB", lambda: -35 < jalv.threshold() < -25)
+    finally:
+        jalv.close()
 
 
 def first_session(env):
@@ -73,7 +111,7 @@ def first_session(env):
         wait_until("the plug-in's JACK ports", lambda: subprocess.run(
             ["jack_connect", "metro:120_bpm", "qm07:in_l"], env=env, capture_output=True).returncode == 0)
         wait_until("gain reduction from the clicks at −20 dB", lambda: any(r > 3 for r in jalv.reductions))
-        drag_threshold_to_zero_db(origin)
+        drag(origin, 300)  # past the knob's 200 pixels: its lowest value, 0 dB
         seen = len(jalv.reductions)
         wait_until("the reduction to vanish with the threshold at 0 dB",
                    lambda: any(r < 0.1 for r in jalv.reductions[seen:]), timeout=5)
@@ -107,6 +145,8 @@ def main():
                 wait_until("the panel's window to go", lambda: panel_origin() is None)
             print(f"{openings} openings and clean closings, {time.monotonic() - started:.1f} s for the last "
                   f"{openings - 1}")
+            own_window_session(env)
+            print("in its own window: the drag set Thresh in dB, and the host's −40 dB moved the knob")
         finally:
             for process in (metro, jackd):
                 if process:
