@@ -3,7 +3,7 @@
 # bit, the LV2 side given the port values in real units that stand for the VST side's normalized values.
 # Usage: render.sh BUNDLE LV2RENDER QM07_LV2_TTL VSTHOST VST_PLUGIN DEMOSYNTH
 set -euo pipefail
-bundle=$1 lv2render=$2 ttltool=$3 vsthost=$4 vst=$5 demosynth=$6
+bundle=$(readlink -f "$1") lv2render=$2 ttltool=$3 vsthost=$4 vst=$5 demosynth=$6
 uri=urn:tarvel:qm07-compressor
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
