@@ -32,7 +32,7 @@ public:
     void* window() const { return panel.window(); }
     /// Shows what arrived since the last call, then handles the window's events.
     void idle() { panel.idle(); }
-    /// A port's new value from the host (automation, presets, the meter).
+    /// A port's new value from the host (automation, presets, the meter); no allocation.
     void portEvent(std::uint32_t port, float value);
 
     float parameterValue(std::int32_t index) override { return values[index]; }

@@ -89,6 +89,7 @@ int show(LV2UI_Handle handle)
     return 0;
 }
 
+/// UI thread; 0 for success.
 int hide(LV2UI_Handle handle)
 {
     if (uiOf(handle)->own) uiOf(handle)->own->hide();
