@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The plug-in as users install it. Native build: `cmake --install` puts the .so, and nothing else, in
-# lib/vst under the prefix; the Debian package installs it to /usr/lib/vst, depends on exactly the
-# packages of the libraries it links, and the plug-in loads from a scratch root it was unpacked into.
+# The plug-in as users install it. Native build: `cmake --install` puts the .so in lib/vst and the LV2
+# bundle in lib/lv2 under the prefix, and nothing else; the Debian package installs them to /usr/lib/vst and
+# /usr/lib/lv2, depends on exactly the packages of the libraries they link, and the VST plug-in loads from a
+# scratch root it was unpacked into (the LV2 bundle is read by lilv there).
 # Windows build: the zip holds the DLL and the install note. Usage: packages.sh BUILD_DIR [VSTHOST]
 set -euo pipefail
 build=$(readlink -f "$1") vsthost=${2:-}
@@ -22,13 +23,16 @@ if [ -f "$build/QM07Compressor.dll" ]; then
   exit "$failures"
 fi
 
+bundle=lib/lv2/qm07-compressor.lv2
+files="$bundle/manifest.ttl $bundle/presets.ttl $bundle/qm07-compressor-ui.so $bundle/qm07-compressor-ui.ttl \
+$bundle/qm07-compressor.so $bundle/qm07-compressor.ttl lib/vst/QM07Compressor.so"
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
-installed=$(cd "$scratch/prefix" && find . -type f | sort | tr '\n' ' ')
-[ "$installed" = "./lib/vst/QM07Compressor.so " ] || fail "cmake --install put: $installed"
+installed=$(cd "$scratch/prefix" && find . -type f | LC_ALL=C sort | tr '\n' ' ')
+[ "$installed" = "$(printf './%s ' $files)" ] || fail "cmake --install put: $installed"
 
 deb=$(ls "$scratch"/package/*.deb)
-packaged=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $NF }' | tr '\n' ' ')
-[ "$packaged" = "./usr/lib/vst/QM07Compressor.so " ] || fail "the package holds: $packaged"
+packaged=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $NF }' | LC_ALL=C sort | tr '\n' ' ')
+[ "$packaged" = "$(printf './usr/%s ' $files)" ] || fail "the package holds: $packaged"
 
 dpkg -x "$deb" "$scratch/root"
 plugin="$scratch/root/usr/lib/vst/QM07Compressor.so"
@@ -36,9 +40,16 @@ info=$("$vsthost" info "$plugin") || fail "vsthost cannot load the unpacked plug
 grep -Eq "Unique ID: +'QM07'" <<<"$info" || fail "the unpacked plug-in is not QM07: $info"
 grep -Eq "Flags: +0x1031 " <<<"$info" || fail "the unpacked plug-in lacks its editor: $info"
 
-# Every package whose library the plug-in names as needed, and no other.
-linked=$(for soname in $(readelf -d "$plugin" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-  library=$(ldd "$plugin" | awk -v name="$soname" '$1 == name { print $3 }')
+lv2info=$(LV2_PATH="$scratch/root/usr/lib/lv2" lv2info urn:tarvel:qm07-compressor 2>&1) || true
+grep -q "Binary: .*/usr/lib/lv2/qm07-compressor.lv2/qm07-compressor.so" <<<"$lv2info" ||
+  fail "lilv does not find the unpacked LV2 bundle: $lv2info"
+
+# Every package whose library one of the plug-in's libraries names as needed, and no other.
+linked=$(for module in "$plugin" "$scratch/root/usr/$bundle"/*.so; do
+  for soname in $(readelf -d "$module" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+    echo "$soname $(ldd "$module" | awk -v name="$soname" '$1 == name { print $3 }')"
+  done
+done | sort -u | while read -r soname library; do
   [ -n "$library" ] || continue # the dynamic loader, which ldd shows by path alone
   { dpkg -S "$library" || dpkg -S "$(readlink -f "$library")"; } 2>/dev/null | head -1 | cut -d: -f1
 done | sort -u | tr '\n' ' ')

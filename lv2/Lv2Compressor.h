@@ -1,0 +1,40 @@
+// One instance of the LV2 plug-in: ports in, the engine's process call, the meter reading out.
+#pragma once
+
+#include "CompressorEngine.h"
+#include "Parameters.h"
+
+#include <array>
+#include <cstdint>
+
+namespace qm07::lv2
+{
+class Lv2Compressor
+{
+public:
+    /// Instantiation thread; the engine is set to the rate here, never in run.
+    explicit Lv2Compressor(double sampleRate);
+
+    /// Audio thread (or any while not running); no allocation. A null buffer disconnects the port.
+    void connect(std::uint32_t port, void* data);
+    /// Instantiation thread, not while running; no allocation. The meter starts from rest.
+    void activate();
+    /// Audio thread; never allocates, locks or waits. Without audio buffers or frames only the
+    /// controls are read.
+    void run(std::uint32_t frames);
+
+    const ParameterValues& storedValues() const { return values; }
+
+private:
+    void readControls();
+    void process(std::uint32_t frames);
+
+    CompressorEngine engine;
+    double rate;
+    ParameterValues values = defaultValues();
+    std::array<const float*, kNumParams> controls{};
+    std::array<const float*, 2> inputs{};
+    std::array<float*, 2> outputs{};
+    float* gainReduction = nullptr;
+};
+} // namespace qm07::lv2
