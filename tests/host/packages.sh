@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The plug-in as users install it. Native build: `cmake --install` puts the .so, and nothing else, in
-# lib/vst under the prefix; the Debian package installs it to /usr/lib/vst, depends on exactly the
-# packages of the libraries it links, and the plug-in loads from a scratch root it was unpacked into.
+# lib/vst under the prefix, and the JACK application in bin with its desktop entry and icon under share;
+# the Debian package installs them to /usr, depends on exactly the packages of the libraries they link,
+# and both run from a scratch root it was unpacked into.
 # Windows build: the zip holds the DLL and the install note. Usage: packages.sh BUILD_DIR [VSTHOST]
 set -euo pipefail
 build=$(readlink -f "$1") vsthost=${2:-}
@@ -23,12 +24,14 @@ if [ -f "$build/QM07Compressor.dll" ]; then
 fi
 
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
+files="bin/qm07-compressor lib/vst/QM07Compressor.so share/applications/qm07-compressor.desktop
+share/icons/hicolor/64x64/apps/qm07-compressor.png"
 installed=$(cd "$scratch/prefix" && find . -type f | sort | tr '\n' ' ')
-[ "$installed" = "./lib/vst/QM07Compressor.so " ] || fail "cmake --install put: $installed"
+[ "$installed" = "$(printf './%s ' $files)" ] || fail "cmake --install put: $installed"
 
 deb=$(ls "$scratch"/package/*.deb)
-packaged=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $NF }' | tr '\n' ' ')
-[ "$packaged" = "./usr/lib/vst/QM07Compressor.so " ] || fail "the package holds: $packaged"
+packaged=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $NF }' | sort | tr '\n' ' ')
+[ "$packaged" = "$(printf './usr/%s ' $files)" ] || fail "the package holds: $packaged"
 
 dpkg -x "$deb" "$scratch/root"
 plugin="$scratch/root/usr/lib/vst/QM07Compressor.so"
@@ -36,11 +39,16 @@ info=$("$vsthost" info "$plugin") || fail "vsthost cannot load the unpacked plug
 grep -Eq "Unique ID: +'QM07'" <<<"$info" || fail "the unpacked plug-in is not QM07: $info"
 grep -Eq "Flags: +0x1031 " <<<"$info" || fail "the unpacked plug-in lacks its editor: $info"
 
-# Every package whose library the plug-in names as needed, and no other.
-linked=$(for soname in $(readelf -d "$plugin" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-  library=$(ldd "$plugin" | awk -v name="$soname" '$1 == name { print $3 }')
-  [ -n "$library" ] || continue # the dynamic loader, which ldd shows by path alone
-  { dpkg -S "$library" || dpkg -S "$(readlink -f "$library")"; } 2>/dev/null | head -1 | cut -d: -f1
+application="$scratch/root/usr/bin/qm07-compressor"
+"$application" --version | grep -q "^qm07-compressor " || fail "the unpacked application does not run"
+
+# Every package whose library the plug-in or the application names as needed, and no other.
+linked=$(for binary in "$plugin" "$application"; do
+  for soname in $(readelf -d "$binary" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
+    library=$(ldd "$binary" | awk -v name="$soname" '$1 == name { print $3 }')
+    [ -n "$library" ] || continue # the dynamic loader, which ldd shows by path alone
+    { dpkg -S "$library" || dpkg -S "$(readlink -f "$library")"; } 2>/dev/null | head -1 | cut -d: -f1
+  done
 done | sort -u | tr '\n' ' ')
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | awk '{ print $1 }' | sort -u | tr '\n' ' ')
 [ -n "$depends" ] && [ "$depends" = "$linked" ] || fail "depends on '$depends'; links the packages '$linked'"
