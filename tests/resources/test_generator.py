@@ -10,12 +10,14 @@ import unittest
 RESOURCES = pathlib.Path(__file__).resolve().parents[2] / "resources"
 GENERATOR = RESOURCES / "artwork" / "generate.py"
 OUTPUTS = ["images/101-background.png", "images/102-knob-80.png", "images/103-knob-60.png",
-           "images/104-knob-40.png", "images/105-needle.png", "images/106-lever.png", "preview.png"]
+           "images/104-knob-40.png", "images/105-needle.png", "images/106-lever.png", "preview.png",
+           "icon/qm07-compressor.png"]
 
 
 def generate(folder):
     subprocess.run([sys.executable, str(GENERATOR), "--images", str(folder / "images"),
-                    "--preview", str(folder / "preview.png")], check=True)
+                    "--preview", str(folder / "preview.png"), "--icon", str(folder / "icon/qm07-compressor.png")],
+                   check=True)
 
 
 class Generator(unittest.TestCase):
