@@ -78,6 +78,8 @@ Application::Application(const Options& given, std::string path, const Parameter
 
 Application::~Application()
 {
+    // The meter's feed goes off before the panel that reads it.
+    processor.gainReductionFeed().deactivate();
     if (editor) editor->close();
     editor.reset();
     window.reset();
@@ -101,7 +103,7 @@ int Application::start()
     const std::string name = options.clientName.empty() ? kProductName : options.clientName;
     std::string notes;
     // JACK's own lines (socket errors while the server is away, mostly) would bury ours.
-    quietenJack(true);
+    quietenJack();
     const OpenResult opened = session.open(name, wiring, notes);
     if (opened == OpenResult::NoServer)
         say("no JACK server is running; start one (jackd, or a session manager) first");

@@ -3,7 +3,7 @@
 
 #include "StereoProcessor.h"
 
-#include <cstdio>
+#include <cerrno>
 
 namespace qm07
 {
@@ -14,20 +14,14 @@ namespace
 constexpr const char* kInputNames[2] = {"in_1", "in_2"};
 constexpr const char* kOutputNames[2] = {"out_1", "out_2"};
 
-std::atomic<bool> jackQuiet{false};
-
-void jackMessage(const char* text)
-{
-    if (!jackQuiet.load(std::memory_order_relaxed)) std::fprintf(stderr, "JACK: %s\n", text);
-}
+void dropMessage(const char*) {}
 
 } // namespace
 
-void quietenJack(bool quiet)
+void quietenJack()
 {
-    jackQuiet.store(quiet, std::memory_order_relaxed);
-    jack_set_error_function(jackMessage);
-    jack_set_info_function(jackMessage);
+    jack_set_error_function(dropMessage);
+    jack_set_info_function(dropMessage);
 }
 
 OpenResult JackSession::open(const std::string& name, const Wiring& wiring, std::string& notes)

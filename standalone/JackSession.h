@@ -56,7 +56,9 @@ private:
     void connect(const char* source, const char* destination, std::string& notes);
     void connectPhysical(unsigned long direction, bool ours, std::string& notes);
 
+    /// JACK's process thread; never allocates, locks, logs or waits.
     static int processCallback(jack_nframes_t frames, void* self);
+    /// JACK's threads; no allocation: the new figures are only stored.
     static int sampleRateCallback(jack_nframes_t rate, void* self);
     static int bufferSizeCallback(jack_nframes_t frames, void* self);
     static void shutdownCallback(jack_status_t code, const char* reason, void* self);
@@ -70,8 +72,7 @@ private:
     std::atomic<jack_nframes_t> period{0};
 };
 
-/// Main thread, before the first opening: JACK's own messages dropped, or written to stderr. The library
-/// calls the handlers from its threads.
-void quietenJack(bool quiet);
+/// Main thread, before the first opening: JACK's own messages are dropped from then on.
+void quietenJack();
 
 } // namespace qm07
