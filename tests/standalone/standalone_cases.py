@@ -219,10 +219,12 @@ def case_server_restart():
         wait_for("the connections again",
                  lambda: ports(True).count("system:capture_1\n   " + CLIENT + ":in_1") == 1 and
                  CLIENT + ":out_2\n   system:playback_2" in ports(True))
+        subprocess.run(["jack_bufsize", "64"], env=ENV, check=True, capture_output=True)
+        app.wait_message("44100 Hz, 64 frames")
         check(app.stop()[0] == 0, "the application failed after the restart")
     finally:
         second.stop()
-    return "server killed and restarted: ports, connections and the new rate back"
+    return "server killed and restarted: ports, connections, the new rate and period back; period changed"
 
 
 def case_sigterm():
