@@ -98,9 +98,14 @@ int Application::run()
     return 0;
 }
 
+std::string Application::wantedName() const
+{
+    return options.clientName.empty() ? kProductName : options.clientName;
+}
+
 int Application::start()
 {
-    const std::string name = options.clientName.empty() ? kProductName : options.clientName;
+    const std::string name = wantedName();
     std::string notes;
     // JACK's own lines (socket errors while the server is away, mostly) would bury ours.
     quietenJack();
@@ -168,20 +173,18 @@ void Application::keepJack(Clock::time_point now)
     if (now < nextAttempt) return;
     nextAttempt = now + kRetryPause;
     std::string notes;
-    const bool opened = session.open(options.clientName.empty() ? kProductName : options.clientName, wiring,
-                                     notes) == OpenResult::Open;
+    const bool opened = session.open(wantedName(), wiring, notes) == OpenResult::Open;
     if (!opened) return;
     if (!notes.empty()) say(notes.substr(0, notes.size() - 1));
     say("back on the JACK server as \"" + session.clientName() + "\"");
 }
 
-/// The meter's rise follows the rate; both changes are told once.
+/// The engine follows by itself; this only tells of a change, once.
 void Application::followServer()
 {
     const jack_nframes_t rate = session.sampleRate();
     const jack_nframes_t period = session.bufferSize();
     if (rate == shownRate && period == shownPeriod) return;
-    if (rate != shownRate && editor) processor.gainReductionFeed().sampleRateChanged(rate);
     shownRate = rate;
     shownPeriod = period;
     say("JACK runs at " + std::to_string(rate) + " Hz, " + std::to_string(period) + " frames a period");

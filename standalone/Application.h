@@ -32,6 +32,7 @@ public:
 private:
     using Clock = std::chrono::steady_clock;
 
+    std::string wantedName() const;
     int start();
     bool openWindow();
     /// One turn of the loop; false when the application should end.
