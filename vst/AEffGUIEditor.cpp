@@ -10,6 +10,29 @@ using VSTGUI::CDrawContext;
 using VSTGUI::CPoint;
 namespace platform = VSTGUI::platform;
 
+namespace
+{
+constexpr bool sameNumber(std::uint8_t toolkit, std::uint8_t host)
+{
+    return toolkit == host;
+}
+// The records are converted field by field: the key numbers must agree.
+static_assert(sameNumber(VSTGUI::kVirtualKeyTab, VKEY_TAB) &&
+              sameNumber(VSTGUI::kVirtualKeyLeft, VKEY_LEFT) && sameNumber(VSTGUI::kVirtualKeyUp, VKEY_UP) &&
+              sameNumber(VSTGUI::kVirtualKeyRight, VKEY_RIGHT) &&
+              sameNumber(VSTGUI::kVirtualKeyDown, VKEY_DOWN) &&
+              sameNumber(VSTGUI::kModifierShift, MODIFIER_SHIFT));
+
+/// The frame answers with the toolkit's record; whatever a view wrote into it goes back to the host's.
+template <typename Handler> bool passKey(VstKeyCode& keyCode, Handler handler)
+{
+    VSTGUI::CKeyCode key{keyCode.character, keyCode.virt, keyCode.modifier};
+    const bool used = handler(key) == 1;
+    keyCode = {key.character, key.virt, key.modifier};
+    return used;
+}
+} // namespace
+
 std::int32_t AEffGUIEditor::knobMode = 0;
 
 AEffGUIEditor::AEffGUIEditor(AudioEffect* owner) : AEffEditor(owner), lastTicks(platform::getTicks())
@@ -63,12 +86,12 @@ void AEffGUIEditor::doIdleStuff()
 
 bool AEffGUIEditor::onKeyDown(VstKeyCode& keyCode)
 {
-    return frame && frame->onKeyDown(keyCode) == 1;
+    return frame && passKey(keyCode, [this](VSTGUI::CKeyCode& key) { return frame->onKeyDown(key); });
 }
 
 bool AEffGUIEditor::onKeyUp(VstKeyCode& keyCode)
 {
-    return frame && frame->onKeyUp(keyCode) == 1;
+    return frame && passKey(keyCode, [this](VSTGUI::CKeyCode& key) { return frame->onKeyUp(key); });
 }
 
 bool AEffGUIEditor::onWheel(float distance)
@@ -89,6 +112,18 @@ bool AEffGUIEditor::setKnobMode(std::int32_t mode)
 }
 
 void AEffGUIEditor::setParameter(std::int32_t, float) {}
+
+std::int32_t AEffGUIEditor::getKnobMode() const
+{
+    return knobMode;
+}
+
+bool AEffGUIEditor::requestSize(std::int32_t width, std::int32_t height)
+{
+    auto* effectX = dynamic_cast<AudioEffectX*>(getEffect());
+    char sizeWindowText[] = "sizeWindow";
+    return effectX && effectX->canHostDo(sizeWindowText) != 0 && effectX->sizeWindow(width, height);
+}
 
 void AEffGUIEditor::beginEdit(std::int32_t index)
 {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AEffEditor.h"
+#include "CFrameHost.h"
 
 #include <cstdint>
 
@@ -12,7 +13,7 @@ namespace VSTGUI
 class CFrame;
 }
 
-class AEffGUIEditor : public AEffEditor
+class AEffGUIEditor : public AEffEditor, public VSTGUI::CFrameHost
 {
 public:
     /// Constructor thread of the effect: attaches itself to the effect and starts OLE.
@@ -37,11 +38,15 @@ public:
     void setParameter(std::int32_t index, float value) override;
 
     /// UI thread (a control, through the frame): the host's gesture bracket for a parameter.
-    virtual void beginEdit(std::int32_t index);
-    virtual void endEdit(std::int32_t index);
+    void beginEdit(std::int32_t index) override;
+    void endEdit(std::int32_t index) override;
     /// UI thread, from a control's mouse-tracking loop: about every 50 ms redraws, handles one paint
     /// request and gives the host idle time.
-    virtual void doIdleStuff();
+    void doIdleStuff() override;
+    /// UI thread: the process-wide knob mode.
+    std::int32_t getKnobMode() const override;
+    /// UI thread (the frame's setSize): asks the host to size its window where it says it can.
+    bool requestSize(std::int32_t width, std::int32_t height) override;
 
     VSTGUI::CFrame* getFrame() const { return frame; }
 

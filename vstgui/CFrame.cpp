@@ -1,9 +1,8 @@
 // Frame logic: idle and paint policy with the back buffer, input routing, focus, modal view, sizing.
 #include "CFrame.h"
 
-#include "AEffGUIEditor.h"
-#include "AudioEffectExt.h"
 #include "CDrawContext.h"
+#include "CKnob.h"
 #include "COffscreenContext.h"
 #include "PlatformFrame.h"
 
@@ -12,8 +11,8 @@
 namespace VSTGUI
 {
 
-CFrame::CFrame(const CRect& rect, void* window, AEffGUIEditor* owner)
-    : CViewContainer(rect, this, nullptr), editor(owner), systemWindow(window)
+CFrame::CFrame(const CRect& rect, void* window, CFrameHost* owner)
+    : CViewContainer(rect, this, nullptr), host(owner), systemWindow(window)
 {
     platformFrame = platform::createPlatformFrame(*this, systemWindow);
     if (getWindow()) setDropActive(true);
@@ -164,16 +163,16 @@ void CFrame::mouse(CDrawContext* context, const CPoint& where, std::int32_t butt
     CViewContainer::mouse(context, where, buttons);
 }
 
-std::int32_t CFrame::onKeyDown(VstKeyCode& keyCode)
+std::int32_t CFrame::onKeyDown(CKeyCode& keyCode)
 {
     std::int32_t result = focusView ? focusView->onKeyDown(keyCode) : -1;
     if (result == -1 && modalView) result = modalView->onKeyDown(keyCode);
-    if (result == -1 && keyCode.virt == VKEY_TAB)
-        result = advanceNextFocusView(focusView, (keyCode.modifier & MODIFIER_SHIFT) != 0) ? 1 : -1;
+    if (result == -1 && keyCode.virt == kVirtualKeyTab)
+        result = advanceNextFocusView(focusView, (keyCode.modifier & kModifierShift) != 0) ? 1 : -1;
     return result;
 }
 
-std::int32_t CFrame::onKeyUp(VstKeyCode& keyCode)
+std::int32_t CFrame::onKeyUp(CKeyCode& keyCode)
 {
     std::int32_t result = focusView ? focusView->onKeyUp(keyCode) : -1;
     if (result == -1 && modalView) result = modalView->onKeyUp(keyCode);
@@ -196,9 +195,9 @@ void CFrame::setViewSize(const CRect& rect)
     setSize(rect.getWidth(), rect.getHeight());
 }
 
-AEffGUIEditor* CFrame::getEditor() const
+CFrameHost* CFrame::getEditor() const
 {
-    return editor;
+    return host;
 }
 
 bool CFrame::isTypeOf(const char* className) const
@@ -266,17 +265,17 @@ bool CFrame::isOpen() const
 
 void CFrame::doIdleStuff()
 {
-    if (editor) editor->doIdleStuff();
+    if (host) host->doIdleStuff();
 }
 
 std::uint32_t CFrame::getTicks() const
 {
-    return editor ? platform::getTicks() : 0;
+    return host ? platform::getTicks() : 0;
 }
 
 std::int32_t CFrame::getKnobMode() const
 {
-    return AEffGUIEditor::knobMode;
+    return host ? host->getKnobMode() : kCircularMode;
 }
 
 bool CFrame::setPosition(std::int32_t, std::int32_t)
@@ -297,11 +296,9 @@ bool CFrame::setSize(std::int32_t width, std::int32_t height)
 {
     if (!openFlag || (width == size.getWidth() && height == size.getHeight())) return false;
     releaseBackBuffer();
-    AudioEffectX* effect = editor ? dynamic_cast<AudioEffectX*>(editor->getEffect()) : nullptr;
-    char sizeWindowText[] = "sizeWindow";
     size.right = size.left + width;
     size.bottom = size.top + height;
-    if (effect && effect->canHostDo(sizeWindowText) != 0 && effect->sizeWindow(width, height))
+    if (host && host->requestSize(width, height))
     {
         platform::resizeWindow(*platformFrame, width, height);
         return true;
@@ -343,12 +340,12 @@ CView* CFrame::getModalView() const
 
 void CFrame::beginEdit(std::int32_t index)
 {
-    if (editor) editor->beginEdit(index);
+    if (host) host->beginEdit(index);
 }
 
 void CFrame::endEdit(std::int32_t index)
 {
-    if (editor) editor->endEdit(index);
+    if (host) host->endEdit(index);
 }
 
 bool CFrame::getCurrentLocation(CPoint& where)

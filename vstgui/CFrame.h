@@ -31,7 +31,7 @@ class CFrame : public CViewContainer
 {
 public:
     /// Without a parent window no child window is made; the frame then only draws into its back buffer.
-    CFrame(const CRect& size, void* systemWindow, AEffGUIEditor* editor);
+    CFrame(const CRect& size, void* systemWindow, CFrameHost* host);
     ~CFrame() override;
 
     void draw(CDrawContext* context) override;
@@ -39,12 +39,12 @@ public:
     /// Every press clears the focus view; a modal view takes every press that hits it.
     void mouse(CDrawContext* context, const CPoint& where, std::int32_t buttons = -1) override;
     /// Focus view, then modal view, then Tab traversal; −1 when nobody took the key.
-    std::int32_t onKeyDown(VstKeyCode& keyCode) override;
-    std::int32_t onKeyUp(VstKeyCode& keyCode) override;
+    std::int32_t onKeyDown(CKeyCode& keyCode) override;
+    std::int32_t onKeyUp(CKeyCode& keyCode) override;
     using CViewContainer::onWheel;
     bool onWheel(CDrawContext* context, const CPoint& where, CMouseWheelAxis axis, float distance) override;
     void setViewSize(const CRect& rect) override;
-    AEffGUIEditor* getEditor() const override;
+    CFrameHost* getEditor() const override;
     bool isTypeOf(const char* className) const override;
     /// Redraws dirty views into the back buffer, then copies the whole frame into `context`.
     void update(CDrawContext* context) override;
@@ -60,9 +60,10 @@ public:
     /// Host idle: handles the window's events where the platform leaves them to the frame, then redraws
     /// dirty views once the window has been painted.
     virtual void idle();
-    /// For controls tracking the mouse in a loop: lets the editor redraw and the host run.
+    /// For controls tracking the mouse in a loop: lets the host redraw and run.
     virtual void doIdleStuff();
     virtual std::uint32_t getTicks() const;
+    /// The host's knob mode; circular without a host.
     virtual std::int32_t getKnobMode() const;
     virtual bool setPosition(std::int32_t x, std::int32_t y);
     virtual bool getPosition(std::int32_t& x, std::int32_t& y) const;
@@ -112,7 +113,7 @@ protected:
     void updateChildren(CDrawContext* target);
     void releaseBackBuffer();
 
-    AEffGUIEditor* editor = nullptr;
+    CFrameHost* host = nullptr;
     void* systemWindow = nullptr;
     CView* modalView = nullptr;
     CView* focusView = nullptr;

@@ -293,23 +293,23 @@ bool CKnob::onWheel(CDrawContext* context, const CPoint&, float distance)
     return true;
 }
 
-std::int32_t CKnob::onKeyDown(VstKeyCode& keyCode)
+std::int32_t CKnob::onKeyDown(CKeyCode& keyCode)
 {
     float step;
     switch (keyCode.virt)
     {
-    case VKEY_LEFT:
-    case VKEY_DOWN:
+    case kVirtualKeyLeft:
+    case kVirtualKeyDown:
         step = -1.0f;
         break;
-    case VKEY_UP:
-    case VKEY_RIGHT:
+    case kVirtualKeyUp:
+    case kVirtualKeyRight:
         step = 1.0f;
         break;
     default:
         return -1;
     }
-    if (keyCode.modifier & MODIFIER_SHIFT) step *= 0.1f;
+    if (keyCode.modifier & kModifierShift) step *= 0.1f;
     value += step * wheelIncrement;
     bounceValue();
     if (hasUnshownChange() && listener)

@@ -29,7 +29,7 @@ public:
     /// Tracks the pointer until the left button is released.
     void mouse(CDrawContext* context, const CPoint& where, std::int32_t buttons = -1) override;
     /// Arrows step by the wheel increment (a tenth of it with Shift); −1 for any other key.
-    std::int32_t onKeyDown(VstKeyCode& keyCode) override;
+    std::int32_t onKeyDown(CKeyCode& keyCode) override;
     using CControl::onWheel;
     bool onWheel(CDrawContext* context, const CPoint& where, float distance) override;
     bool isTypeOf(const char* className) const override;

@@ -58,12 +58,12 @@ CBitmap* CView::getBackground() const
     return background;
 }
 
-std::int32_t CView::onKeyDown(VstKeyCode&)
+std::int32_t CView::onKeyDown(CKeyCode&)
 {
     return -1;
 }
 
-std::int32_t CView::onKeyUp(VstKeyCode&)
+std::int32_t CView::onKeyUp(CKeyCode&)
 {
     return -1;
 }
@@ -197,7 +197,7 @@ CPoint& CView::localToFrame(CPoint& point) const
     return point;
 }
 
-AEffGUIEditor* CView::getEditor() const
+CFrameHost* CView::getEditor() const
 {
     return parentFrame ? parentFrame->getEditor() : nullptr;
 }

@@ -2,15 +2,13 @@
 #pragma once
 
 #include "CColor.h"
+#include "CFrameHost.h"
 #include "CPoint.h"
 #include "CRect.h"
 #include "CReferenceCounter.h"
-#include "EffectRecord.h"
 #include "MouseButtons.h"
 
 #include <cstdint>
-
-class AEffGUIEditor;
 
 namespace VSTGUI
 {
@@ -52,8 +50,8 @@ public:
     virtual void setBackground(CBitmap* bitmap);
     virtual CBitmap* getBackground() const;
     /// Answers −1 when the key is not handled.
-    virtual std::int32_t onKeyDown(VstKeyCode& keyCode);
-    virtual std::int32_t onKeyUp(VstKeyCode& keyCode);
+    virtual std::int32_t onKeyDown(CKeyCode& keyCode);
+    virtual std::int32_t onKeyUp(CKeyCode& keyCode);
     virtual bool onWheel(CDrawContext* context, const CPoint& where, CMouseWheelAxis axis, float distance);
     virtual bool onWheel(CDrawContext* context, const CPoint& where, float distance);
     virtual bool onDrop(CDrawContext* context, CDragContainer* drag, const CPoint& where);
@@ -81,7 +79,7 @@ public:
     virtual void getMouseLocation(CDrawContext* context, CPoint& point);
     virtual CPoint& frameToLocal(CPoint& point) const;
     virtual CPoint& localToFrame(CPoint& point) const;
-    virtual AEffGUIEditor* getEditor() const;
+    virtual CFrameHost* getEditor() const;
     virtual std::int32_t notify(CView* sender, const char* message);
     /// `rect` is in the parent's coordinates.
     virtual void redrawRect(CDrawContext* context, const CRect& rect);

@@ -188,7 +188,7 @@ void CViewContainer::mouse(CDrawContext* context, const CPoint& where, std::int3
     }
 }
 
-std::int32_t CViewContainer::onKeyDown(VstKeyCode& keyCode)
+std::int32_t CViewContainer::onKeyDown(CKeyCode& keyCode)
 {
     for (Node* node = lastNode; node; node = node->previous)
     {
@@ -198,7 +198,7 @@ std::int32_t CViewContainer::onKeyDown(VstKeyCode& keyCode)
     return -1;
 }
 
-std::int32_t CViewContainer::onKeyUp(VstKeyCode& keyCode)
+std::int32_t CViewContainer::onKeyUp(CKeyCode& keyCode)
 {
     for (Node* node = lastNode; node; node = node->previous)
     {

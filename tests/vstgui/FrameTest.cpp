@@ -1,7 +1,8 @@
 // The frame: first-paint rule, back buffer redraws, press and key routing, focus, modal view, sizing.
-#include "TestHost.h"
 #include "ToolkitTestSupport.h"
 
+#include "CFrame.h"
+#include "CKnob.h"
 #include "COffscreenContext.h"
 
 #include <memory>
@@ -9,7 +10,6 @@
 using namespace VSTGUI;
 using qm07test::Log;
 using qm07test::ProbeView;
-using qm07test::ScriptedHost;
 
 namespace
 {
@@ -20,15 +20,15 @@ protected:
     void SetUp() override
     {
         HeadlessToolkitTest::SetUp();
-        ScriptedHost::instance() = ScriptedHost();
         host.screenOrigin = CPoint(400, 300);
         host.width = 800;
         host.height = 600;
     }
 
-    void openFrame(CRect rect = CRect(0, 0, 200, 100), AEffGUIEditor* editor = nullptr)
+    void openFrame(CRect rect = CRect(0, 0, 200, 100), CFrameHost* owner = nullptr)
     {
-        frame = std::make_unique<CFrame>(rect, &host, editor);
+        frame.reset();
+        frame = std::make_unique<CFrame>(rect, &host, owner);
         frame->setBackgroundColor(CColor{0, 0, 80, 255});
     }
 
@@ -48,6 +48,7 @@ protected:
     }
 
     headless::Window host;
+    qm07test::ScriptedFrameHost frameHost;
     Log log;
     std::unique_ptr<CFrame> frame;
 };
@@ -240,12 +241,12 @@ TEST_F(FrameTest, ModalViewTakesPressesWheelAndKeysAndIsUpdatedFirst)
     EXPECT_TRUE(log.empty()) << "a press outside the modal view is dropped";
     frame->mouse(nullptr, CPoint(60, 30), kLButton);
     EXPECT_TRUE(frame->onWheel(nullptr, CPoint(10, 10), 1.0f));
-    VstKeyCode key{'x', 0, 0};
+    CKeyCode key{'x', 0, 0};
     frame->onKeyDown(key);
     EXPECT_EQ(Log({"modal:mouse", "modal:wheel", "modal:keyDown"}), log);
     EXPECT_EQ(modal, frame->getCurrentView());
     normal->setWantsFocus(true);
-    VstKeyCode tab{0, VKEY_TAB, 0};
+    CKeyCode tab{0, kVirtualKeyTab, 0};
     EXPECT_EQ(-1, frame->onKeyDown(tab)) << "no focus traversal while modal";
 
     EXPECT_TRUE(frame->setModalView(nullptr));
@@ -277,8 +278,8 @@ TEST_F(FrameTest, KeysGoToFocusViewThenModalViewThenTab)
     ProbeView* first = add(CRect(0, 0, 10, 10), "first");
     ProbeView* middle = add(CRect(20, 0, 30, 10), "middle");
     ProbeView* last = add(CRect(40, 0, 50, 10), "last");
-    VstKeyCode tab{0, VKEY_TAB, 0};
-    VstKeyCode shiftTab{0, VKEY_TAB, MODIFIER_SHIFT};
+    CKeyCode tab{0, kVirtualKeyTab, 0};
+    CKeyCode shiftTab{0, kVirtualKeyTab, kModifierShift};
     EXPECT_EQ(-1, frame->onKeyDown(tab)) << "no child wants focus";
 
     first->setWantsFocus(true);
@@ -295,7 +296,7 @@ TEST_F(FrameTest, KeysGoToFocusViewThenModalViewThenTab)
 
     log.clear();
     last->keyResult = 3;
-    VstKeyCode plain{'a', 0, 0};
+    CKeyCode plain{'a', 0, 0};
     EXPECT_EQ(3, frame->onKeyDown(plain));
     EXPECT_EQ(Log({"last:keyDown"}), log) << "the focus view alone is asked";
     EXPECT_EQ(3, frame->onKeyUp(plain));
@@ -314,7 +315,7 @@ TEST_F(FrameTest, TabMovesIntoAndOutOfNestedContainers)
     before->setWantsFocus(true);
     inside->setWantsFocus(true);
     after->setWantsFocus(true);
-    VstKeyCode tab{0, VKEY_TAB, 0};
+    CKeyCode tab{0, kVirtualKeyTab, 0};
     frame->onKeyDown(tab);
     frame->onKeyDown(tab);
     EXPECT_EQ(inside, frame->getFocusView());
@@ -366,10 +367,8 @@ TEST_F(FrameTest, SetSizeWithTheCurrentSizeKeepsTheBackBuffer)
 
 TEST_F(FrameTest, SetSizeThroughAHostThatSizesItsWindow)
 {
-    qm07test::TestEffect effect;
-    auto* editor = new qm07test::TestEditor(&effect);
-    ScriptedHost::instance().canSizeWindow = true;
-    openFrame(CRect(0, 0, 200, 100), editor);
+    frameHost.sizeAnswer = true;
+    openFrame(CRect(0, 0, 200, 100), &frameHost);
     frame->getBackBuffer();
     frame->setDirty(false);
     ASSERT_TRUE(frame->setSize(300, 150));
@@ -377,45 +376,37 @@ TEST_F(FrameTest, SetSizeThroughAHostThatSizesItsWindow)
     EXPECT_EQ(CRect(0, 0, 300, 150), frame->getViewSize(size));
     EXPECT_EQ(300, window()->width);
     EXPECT_EQ(150, window()->height);
-    EXPECT_EQ(1, ScriptedHost::instance().count(audioMasterSizeWindow));
+    EXPECT_EQ(Log({"size 300x150"}), frameHost.log);
     EXPECT_FALSE(frame->isDirty()) << "nothing else changes";
     EXPECT_EQ(300, frame->getBackBuffer()->getWidth()) << "the back buffer is made again";
-    frame.reset();
 }
 
 TEST_F(FrameTest, SetSizeWithoutHostSupportResizesTheWindowsItself)
 {
-    qm07test::TestEffect effect;
-    auto* editor = new qm07test::TestEditor(&effect);
-    openFrame(CRect(0, 0, 200, 100), editor);
+    openFrame(CRect(0, 0, 200, 100), &frameHost);
     frame->setDirty(false);
     ASSERT_TRUE(frame->setSize(250, 120));
-    EXPECT_EQ(0, ScriptedHost::instance().count(audioMasterSizeWindow));
-    EXPECT_EQ(1, ScriptedHost::instance().count(audioMasterCanDo));
-    EXPECT_EQ("sizeWindow", ScriptedHost::instance().requests.back().text);
+    EXPECT_EQ(Log({"size 250x120"}), frameHost.log);
     CRect size;
     EXPECT_EQ(CRect(0, 0, 250, 120), frame->getViewSize(size));
     EXPECT_EQ(250, window()->width);
     EXPECT_TRUE(frame->isDirty());
-    frame.reset();
 }
 
-TEST_F(FrameTest, EditBracketsAndKnobModeGoThroughTheEditor)
+TEST_F(FrameTest, EditBracketsIdleAndKnobModeGoThroughTheHost)
 {
-    qm07test::TestEffect effect;
-    auto* editor = new qm07test::TestEditor(&effect);
-    openFrame(CRect(0, 0, 200, 100), editor);
+    openFrame(CRect(0, 0, 200, 100));
     frame->beginEdit(1);
+    frame->doIdleStuff();
+    EXPECT_EQ(kCircularMode, frame->getKnobMode()) << "without a host";
+    openFrame(CRect(0, 0, 200, 100), &frameHost);
+    frame->beginEdit(1);
+    frame->doIdleStuff();
     frame->endEdit(1);
-    const auto& requests = ScriptedHost::instance().requests;
-    ASSERT_EQ(2u, requests.size());
-    EXPECT_EQ(audioMasterBeginEdit, requests[0].opcode);
-    EXPECT_EQ(1, requests[0].index);
-    EXPECT_EQ(audioMasterEndEdit, requests[1].opcode);
-    editor->setKnobMode(2);
-    EXPECT_EQ(2, frame->getKnobMode());
-    editor->setKnobMode(0);
-    frame.reset();
+    EXPECT_EQ(Log({"beginEdit 1", "idle", "endEdit 1"}), frameHost.log);
+    frameHost.knobMode = kLinearMode;
+    EXPECT_EQ(kLinearMode, frame->getKnobMode());
+    EXPECT_EQ(&frameHost, frame->getEditor());
 }
 
 TEST_F(FrameTest, WindowIsADropTargetAndTheCursorFallsBackToTheDefault)

@@ -48,13 +48,13 @@ void ProbeView::mouse(CDrawContext*, const CPoint& where, std::int32_t buttons)
     record("mouse");
 }
 
-std::int32_t ProbeView::onKeyDown(VstKeyCode&)
+std::int32_t ProbeView::onKeyDown(CKeyCode&)
 {
     record("keyDown");
     return keyResult;
 }
 
-std::int32_t ProbeView::onKeyUp(VstKeyCode&)
+std::int32_t ProbeView::onKeyUp(CKeyCode&)
 {
     record("keyUp");
     return keyResult;

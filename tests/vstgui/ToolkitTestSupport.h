@@ -1,7 +1,9 @@
-// Views that record what reaches them, PNG encoding for test images, and a fresh headless platform.
+// Views and a frame host that record what reaches them, PNG encoding for test images, a fresh headless
+// platform.
 #pragma once
 
 #include "CDrawContext.h"
+#include "CFrameHost.h"
 #include "CView.h"
 #include "HeadlessPlatform.h"
 #include "PlatformFrame.h"
@@ -28,8 +30,8 @@ public:
 
     void draw(VSTGUI::CDrawContext* context) override;
     void mouse(VSTGUI::CDrawContext* context, const VSTGUI::CPoint& where, std::int32_t buttons) override;
-    std::int32_t onKeyDown(VstKeyCode& keyCode) override;
-    std::int32_t onKeyUp(VstKeyCode& keyCode) override;
+    std::int32_t onKeyDown(VSTGUI::CKeyCode& keyCode) override;
+    std::int32_t onKeyUp(VSTGUI::CKeyCode& keyCode) override;
     bool onWheel(VSTGUI::CDrawContext* context, const VSTGUI::CPoint& where, float distance) override;
     bool onDrop(VSTGUI::CDrawContext* context, VSTGUI::CDragContainer* drag,
                 const VSTGUI::CPoint& where) override;
@@ -55,6 +57,26 @@ public:
 
 private:
     void record(const std::string& event);
+};
+
+/// A frame host that logs every call and answers as scripted.
+class ScriptedFrameHost : public VSTGUI::CFrameHost
+{
+public:
+    virtual ~ScriptedFrameHost() = default;
+    void beginEdit(std::int32_t index) override { log.push_back("beginEdit " + std::to_string(index)); }
+    void endEdit(std::int32_t index) override { log.push_back("endEdit " + std::to_string(index)); }
+    void doIdleStuff() override { log.push_back("idle"); }
+    std::int32_t getKnobMode() const override { return knobMode; }
+    bool requestSize(std::int32_t width, std::int32_t height) override
+    {
+        log.push_back("size " + std::to_string(width) + "x" + std::to_string(height));
+        return sizeAnswer;
+    }
+
+    Log log;
+    std::int32_t knobMode = 0;
+    bool sizeAnswer = false;
 };
 
 /// PNG bytes of `rgba` (width x height x channels, rows top-down), made with stb_image_write.

@@ -281,7 +281,7 @@ TEST_F(ViewContainerTest, KeysAreOfferedLastToFirstUntilOneIsHandled)
     add(CRect(0, 0, 5, 5), "last");
     first->keyResult = 5;
     second->keyResult = 7;
-    VstKeyCode key{'a', 0, 0};
+    CKeyCode key{'a', 0, 0};
     EXPECT_EQ(7, container->onKeyDown(key));
     EXPECT_EQ(Log({"last:keyDown", "second:keyDown"}), log);
     second->keyResult = -1;

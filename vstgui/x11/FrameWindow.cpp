@@ -289,7 +289,7 @@ void FrameWindow::key(const xcb_key_press_event_t& event, bool pressed)
 {
     if (keyboard.keysyms.empty()) keyboard = readKeyboardMapping(link);
     const bool shift = (event.state & XCB_MOD_MASK_SHIFT) != 0;
-    VstKeyCode code = keyCodeOf(keysymOf(keyboard, event.detail, shift), shift);
+    CKeyCode code = keyCodeOf(keysymOf(keyboard, event.detail, shift), shift);
     if ((pressed ? frame.onKeyDown(code) : frame.onKeyUp(code)) != -1) return;
     // A key the editor does not use goes on to the host's window, as if the editor had never asked for keys.
     xcb_key_press_event_t forwarded = event;

@@ -44,25 +44,25 @@ std::int32_t characterOf(std::uint32_t keysym)
     }
 }
 
-unsigned char virtualKeyOf(std::uint32_t keysym)
+std::uint8_t virtualKeyOf(std::uint32_t keysym)
 {
     switch (keysym)
     {
     case XK_Tab:
     case XK_ISO_Left_Tab:
-        return VKEY_TAB;
+        return kVirtualKeyTab;
     case XK_Left:
     case XK_KP_Left:
-        return VKEY_LEFT;
+        return kVirtualKeyLeft;
     case XK_Up:
     case XK_KP_Up:
-        return VKEY_UP;
+        return kVirtualKeyUp;
     case XK_Right:
     case XK_KP_Right:
-        return VKEY_RIGHT;
+        return kVirtualKeyRight;
     case XK_Down:
     case XK_KP_Down:
-        return VKEY_DOWN;
+        return kVirtualKeyDown;
     default:
         return 0;
     }
@@ -79,10 +79,9 @@ std::uint32_t keysymOf(const KeyboardMapping& mapping, std::uint8_t keycode, boo
     return mapping.keysyms[first + (shifted ? 1 : 0)];
 }
 
-VstKeyCode keyCodeOf(std::uint32_t keysym, bool shift)
+CKeyCode keyCodeOf(std::uint32_t keysym, bool shift)
 {
-    return {characterOf(keysym), virtualKeyOf(keysym),
-            static_cast<unsigned char>(shift ? MODIFIER_SHIFT : 0)};
+    return {characterOf(keysym), virtualKeyOf(keysym), static_cast<std::uint8_t>(shift ? kModifierShift : 0)};
 }
 
 std::int32_t buttonsOfState(std::uint16_t state)

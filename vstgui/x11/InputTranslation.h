@@ -1,7 +1,7 @@
-// X11 key and pointer reports in the terms of the toolkit and the host interface.
+// X11 key and pointer reports in the toolkit's terms.
 #pragma once
 
-#include "EffectRecord.h"
+#include "CFrameHost.h"
 
 #include <cstdint>
 #include <vector>
@@ -20,7 +20,7 @@ struct KeyboardMapping
 /// The keysym a key stands for: with Shift its second keysym where it has one, else its first.
 std::uint32_t keysymOf(const KeyboardMapping& mapping, std::uint8_t keycode, bool shift);
 /// The key record hosts send: Tab and the arrows as virtual keys, characters as the text they type.
-VstKeyCode keyCodeOf(std::uint32_t keysym, bool shift);
+CKeyCode keyCodeOf(std::uint32_t keysym, bool shift);
 
 /// A pointer or key event's modifier and button state as `kLButton` ... `kAlt` (Alt is the first
 /// modifier, as keyboard maps set it up).

@@ -104,20 +104,20 @@ TEST(X11Input, KeysBecomeTheRecordsHostsSend)
     {
         std::uint8_t keycode;
         bool shift;
-        VstKeyCode expected;
+        CKeyCode expected;
     } cases[] = {
         {8, false, {'a', 0, 0}},
-        {8, true, {'A', 0, MODIFIER_SHIFT}},
-        {9, false, {'\t', VKEY_TAB, 0}},
-        {9, true, {'\t', VKEY_TAB, MODIFIER_SHIFT}},
-        {10, true, {0, VKEY_UP, MODIFIER_SHIFT}}, // no shifted keysym: the first one
+        {8, true, {'A', 0, kModifierShift}},
+        {9, false, {'\t', kVirtualKeyTab, 0}},
+        {9, true, {'\t', kVirtualKeyTab, kModifierShift}},
+        {10, true, {0, kVirtualKeyUp, kModifierShift}}, // no shifted keysym: the first one
         {11, false, {'\r', 0, 0}},
         {7, false, {0, 0, 0}},  // below the mapping
         {12, false, {0, 0, 0}}, // past it
     };
     for (const auto& c : cases)
     {
-        const VstKeyCode code = keyCodeOf(keysymOf(mapping, c.keycode, c.shift), c.shift);
+        const CKeyCode code = keyCodeOf(keysymOf(mapping, c.keycode, c.shift), c.shift);
         const std::string name = std::to_string(c.keycode) + (c.shift ? " shifted" : "");
         EXPECT_EQ(code.character, c.expected.character) << name;
         EXPECT_EQ(code.virt, c.expected.virt) << name;

@@ -1,4 +1,5 @@
-// The editor base: rectangle, closed-editor answers, key results, wheel, knob mode and idle pacing.
+// The editor base: rectangle, closed-editor answers, key results, wheel, knob mode, idle pacing, and the
+// frame's calls as the host receives them.
 #include "TestHost.h"
 #include "ToolkitTestSupport.h"
 
@@ -123,6 +124,79 @@ TEST_F(EditorBaseTest, KnobModeIsSharedByEveryEditor)
     editor->setKnobMode(0);
     other->close();
     editor->close();
+}
+
+TEST_F(EditorBaseTest, FrameCallsReachTheHostAsItsRequests)
+{
+    struct Request
+    {
+        std::int32_t opcode;
+        std::int32_t index;
+        std::intptr_t value;
+    };
+    const struct
+    {
+        const char* name;
+        bool canSizeWindow;
+        bool sizeWindowSucceeds;
+        std::function<bool(CFrame&)> call;
+        bool answer;
+        std::vector<Request> expected;
+    } cases[] = {
+        {"begin edit",
+         false,
+         false,
+         [](CFrame& f) { return f.beginEdit(1), true; },
+         true,
+         {{audioMasterBeginEdit, 1, 0}}},
+        {"end edit",
+         false,
+         false,
+         [](CFrame& f) { return f.endEdit(1), true; },
+         true,
+         {{audioMasterEndEdit, 1, 0}}},
+        {"size, host sizes",
+         true,
+         true,
+         [](CFrame& f) { return f.setSize(300, 150); },
+         true,
+         {{audioMasterCanDo, 0, 0}, {audioMasterSizeWindow, 300, 150}}},
+        {"size, host cannot",
+         false,
+         true,
+         [](CFrame& f) { return f.setSize(250, 120); },
+         true,
+         {{audioMasterCanDo, 0, 0}}},
+        {"size, host fails",
+         true,
+         false,
+         [](CFrame& f) { return f.setSize(240, 110); },
+         true,
+         {{audioMasterCanDo, 0, 0}, {audioMasterSizeWindow, 240, 110}}},
+    };
+    for (const auto& c : cases)
+    {
+        ScriptedHost& script = ScriptedHost::instance();
+        script = ScriptedHost();
+        script.canSizeWindow = c.canSizeWindow;
+        script.sizeWindowSucceeds = c.sizeWindowSucceeds;
+        ASSERT_TRUE(editor->open(&host));
+        const bool answer = c.call(*editor->getFrame());
+        editor->close();
+        EXPECT_EQ(c.answer, answer) << c.name;
+        ASSERT_EQ(c.expected.size(), script.requests.size()) << c.name;
+        for (std::size_t i = 0; i < c.expected.size(); ++i)
+        {
+            const auto& seen = script.requests[i];
+            EXPECT_EQ(c.expected[i].opcode, seen.opcode) << c.name;
+            EXPECT_EQ(c.expected[i].index, seen.index) << c.name;
+            EXPECT_EQ(c.expected[i].value, seen.value) << c.name;
+            if (seen.opcode == audioMasterCanDo)
+            {
+                EXPECT_EQ("sizeWindow", seen.text) << c.name;
+            }
+        }
+    }
 }
 
 TEST_F(EditorBaseTest, IdleRedrawsDirtyViewsOfAnOpenEditor)
