@@ -1,10 +1,16 @@
 # Installing the plug-in where hosts look for it, and the packages users install: a Debian package of the
-# Linux plug-in (to /usr/lib/vst, and the LV2 bundle that lv2/ installs to /usr/lib/lv2) and a zip of the
+# Linux plug-in (to /usr/lib/vst, and the LV2 bundle that lv2/ installs to /usr/lib/lv2) with the JACK
+# application (to /usr/bin, its desktop entry and icon, as standalone/ installs them), and a zip of the
 # Windows DLL with a short install note. Nothing else of the tree is installed.
 set(CPACK_PACKAGE_NAME qm07-compressor)
 set(CPACK_PACKAGE_VENDOR ${QM07_VENDOR})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${QM07_PRODUCT_NAME}: a stereo feed-forward compressor, VST 2.4 and LV2 plug-in")
+if(WIN32)
+  set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${QM07_PRODUCT_NAME}: a stereo feed-forward compressor, VST 2.4 plug-in")
+else()
+  set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+      "${QM07_PRODUCT_NAME}: a stereo feed-forward compressor, VST 2.4 and LV2 plug-in and JACK application")
+endif()
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
@@ -23,7 +29,8 @@ else()
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${QM07_VENDOR})
   set(CPACK_DEBIAN_PACKAGE_SECTION sound)
-  # The dependencies are those of the libraries the plug-in links, as dpkg-shlibdeps finds them.
+  # The dependencies are those of the libraries the plug-in and the application link, as dpkg-shlibdeps
+  # finds them.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 endif()
 include(CPack)

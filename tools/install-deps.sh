@@ -8,6 +8,7 @@ packages=(
   wine wine64
   xvfb xauth xdotool imagemagick
   libstb-dev libgtest-dev libbenchmark-dev libsndfile1-dev libcairo2-dev libx11-dev libxcb1-dev
+  libjack-jackd2-dev jackd2
   python3-cairo python3-numpy python3-pil fonts-dejavu-core
   clang-14 libclang-rt-14-dev libfuzzer-14-dev
   zam-plugins lsp-plugins-vst ardour

@@ -1,4 +1,4 @@
-"""Draws the six editor images and the preview; run with Debian's /usr/bin/python3 (python3-cairo)."""
+"""Draws the six editor images, the preview and the application's icon; run with Debian's /usr/bin/python3 (python3-cairo)."""
 
 import argparse
 import pathlib
@@ -8,7 +8,7 @@ if __package__ in (None, ""):
     sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent))
     __package__ = "artwork"
 
-from . import background, knob, layout, lever, needle, paint, preview  # noqa: E402
+from . import background, icon, knob, layout, lever, needle, paint, preview  # noqa: E402
 
 RESOURCES = pathlib.Path(__file__).resolve().parent.parent
 RENDERERS = {
@@ -27,6 +27,8 @@ def main():
                         help="folder for the six PNGs")
     parser.add_argument("--preview", type=pathlib.Path, default=RESOURCES / "preview.png",
                         help="where to write the composed preview")
+    parser.add_argument("--icon", type=pathlib.Path, default=RESOURCES / "icon" / "qm07-compressor.png",
+                        help="where to write the application's icon")
     args = parser.parse_args()
     args.images.mkdir(parents=True, exist_ok=True)
     surfaces = {}
@@ -34,6 +36,8 @@ def main():
         surfaces[image] = RENDERERS[image](image)
         paint.write_png(surfaces[image], args.images / image.file)
     paint.write_png(preview.compose(surfaces), args.preview)
+    args.icon.parent.mkdir(parents=True, exist_ok=True)
+    paint.write_png(icon.render(), args.icon)
 
 
 if __name__ == "__main__":

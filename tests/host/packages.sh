@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# The plug-in as users install it. Native build: `cmake --install` puts the .so in lib/vst and the LV2
-# bundle in lib/lv2 under the prefix, and nothing else; the Debian package installs them to /usr/lib/vst and
-# /usr/lib/lv2, depends on exactly the packages of the libraries they link, and the VST plug-in loads from a
-# scratch root it was unpacked into (the LV2 bundle is read by lilv there).
+# The plug-in as users install it. Native build: `cmake --install` puts the .so in lib/vst, the LV2 bundle
+# in lib/lv2 under the prefix, and the JACK application in bin with its desktop entry and icon under share,
+# and nothing else; the Debian package installs them to /usr, depends on exactly the packages of the
+# libraries they link, and they run from a scratch root it was unpacked into (lilv reads the bundle there).
 # Windows build: the zip holds the DLL and the install note. Usage: packages.sh BUILD_DIR [VSTHOST]
 set -euo pipefail
 build=$(readlink -f "$1") vsthost=${2:-}
@@ -27,6 +27,8 @@ bundle=lib/lv2/qm07-compressor.lv2
 files="$bundle/manifest.ttl $bundle/presets.ttl $bundle/qm07-compressor-ui.so $bundle/qm07-compressor-ui.ttl \
 $bundle/qm07-compressor.so $bundle/qm07-compressor.ttl lib/vst/QM07Compressor.so"
 cmake --install "$build" --prefix "$scratch/prefix" >/dev/null
+files="$files bin/qm07-compressor share/applications/qm07-compressor.desktop share/icons/hicolor/64x64/apps/qm07-compressor.png"
+files=$(printf '%s\n' $files | LC_ALL=C sort | tr '\n' ' ')
 installed=$(cd "$scratch/prefix" && find . -type f | LC_ALL=C sort | tr '\n' ' ')
 [ "$installed" = "$(printf './%s ' $files)" ] || fail "cmake --install put: $installed"
 
@@ -44,14 +46,16 @@ lv2info=$(LV2_PATH="$scratch/root/usr/lib/lv2" lv2info urn:tarvel:qm07-compresso
 grep -q "Binary: .*/usr/lib/lv2/qm07-compressor.lv2/qm07-compressor.so" <<<"$lv2info" ||
   fail "lilv does not find the unpacked LV2 bundle: $lv2info"
 
-# Every package whose library one of the plug-in's libraries names as needed, and no other.
-linked=$(for module in "$plugin" "$scratch/root/usr/$bundle"/*.so; do
+application="$scratch/root/usr/bin/qm07-compressor"
+"$application" --version | grep -q "^qm07-compressor " || fail "the unpacked application does not run"
+
+# Every package whose library one of the plug-ins' libraries or the application names as needed, and no other.
+linked=$(for module in "$plugin" "$scratch/root/usr/$bundle"/*.so "$application"; do
   for soname in $(readelf -d "$module" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
-    echo "$soname $(ldd "$module" | awk -v name="$soname" '$1 == name { print $3 }')"
+    library=$(ldd "$module" | awk -v name="$soname" '$1 == name { print $3 }')
+    [ -n "$library" ] || continue # the dynamic loader, which ldd shows by path alone
+    { dpkg -S "$library" || dpkg -S "$(readlink -f "$library")"; } 2>/dev/null | head -1 | cut -d: -f1
   done
-done | sort -u | while read -r soname library; do
-  [ -n "$library" ] || continue # the dynamic loader, which ldd shows by path alone
-  { dpkg -S "$library" || dpkg -S "$(readlink -f "$library")"; } 2>/dev/null | head -1 | cut -d: -f1
 done | sort -u | tr '\n' ' ')
 depends=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | awk '{ print $1 }' | sort -u | tr '\n' ' ')
 [ -n "$depends" ] && [ "$depends" = "$linked" ] || fail "depends on '$depends'; links the packages '$linked'"

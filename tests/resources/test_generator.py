@@ -12,12 +12,13 @@ GENERATOR = RESOURCES / "artwork" / "generate.py"
 sys.path.insert(0, str(RESOURCES))
 from artwork import layout  # noqa: E402
 
-OUTPUTS = [f"images/{image.file}" for image in layout.IMAGES] + ["preview.png"]
+OUTPUTS = [f"images/{image.file}" for image in layout.IMAGES] + ["preview.png", "icon/qm07-compressor.png"]
 
 
 def generate(folder):
     subprocess.run([sys.executable, str(GENERATOR), "--images", str(folder / "images"),
-                    "--preview", str(folder / "preview.png")], check=True)
+                    "--preview", str(folder / "preview.png"), "--icon", str(folder / "icon/qm07-compressor.png")],
+                   check=True)
 
 
 class Generator(unittest.TestCase):

@@ -1,0 +1,331 @@
+"""qm07-compressor against real JACK servers (dummy driver, private names); one case per run.
+
+Usage: standalone_cases.py CASE, with APP, PLAYREC, VSTHOST, PLUGIN and DEMOSYNTH naming the programs.
+"""
+
+import atexit
+import ctypes
+import os
+import pathlib
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+APP, PLAYREC, VSTHOST, PLUGIN, DEMOSYNTH = (os.environ[k] for k in
+                                            ("APP", "PLAYREC", "VSTHOST", "PLUGIN", "DEMOSYNTH"))
+CLIENT = "QM07 Compressor"
+INS = f"{CLIENT}:in_1,{CLIENT}:in_2"
+OUTS = f"{CLIENT}:out_1,{CLIENT}:out_2"
+SCRATCH = pathlib.Path(tempfile.mkdtemp(prefix="qm07-standalone-"))
+SERVER = f"qm07-test-{os.getpid()}"
+ENV = dict(os.environ, JACK_DEFAULT_SERVER=SERVER, XDG_CONFIG_HOME=str(SCRATCH / "config"),
+           JACK_NO_AUDIO_RESERVATION="1")
+
+
+SPAWNED = []
+
+
+@atexit.register
+def _end_what_is_left():
+    for process in SPAWNED:
+        if process.poll() is None:
+            process.kill()
+            process.wait()
+
+
+def spawn(args, **kwargs):
+    process = subprocess.Popen(args, env=ENV, **kwargs)
+    SPAWNED.append(process)
+    return process
+
+
+def wait_for(what, condition, seconds=10.0):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if condition():
+            return
+        time.sleep(0.05)
+    raise AssertionError(f"timed out waiting for {what}")
+
+
+def ports(connections=False):
+    args = ["jack_lsp", "-c"] if connections else ["jack_lsp"]
+    done = subprocess.run(args, env=ENV, capture_output=True, text=True)
+    return done.stdout if done.returncode == 0 else ""
+
+
+class Server:
+    """jackd with the dummy driver on the tests' private server name."""
+
+    def __init__(self, rate=48000, period=256):
+        self.process = spawn(["jackd", "--no-realtime", "-d", "dummy", "-r", str(rate), "-p", str(period)],
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for("the JACK server", lambda: "system:playback_1" in ports())
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        self.stop()
+
+    def kill(self):
+        self.process.kill()
+        self.process.wait()
+
+    def stop(self):
+        if self.process.poll() is None:
+            self.process.terminate()
+            self.process.wait(timeout=10)
+
+
+class App:
+    """The application, its messages collected in a file."""
+
+    def __init__(self, *args, wait=True):
+        self.log = open(SCRATCH / f"app-{time.monotonic_ns()}.log", "w+")
+        self.process = spawn([APP, *args], stdout=self.log, stderr=subprocess.STDOUT)
+        if wait:
+            wait_for("the application's ports", lambda: f"{CLIENT}:out_2" in ports() or self.ended())
+            check(not self.ended(), f"the application ended at once: {self.messages()!r}")
+
+    def ended(self):
+        return self.process.poll() is not None
+
+    def messages(self):
+        self.log.flush()
+        return pathlib.Path(self.log.name).read_text()
+
+    def wait_message(self, text, seconds=10.0):
+        wait_for(f"'{text}' in {self.messages()!r}", lambda: text in self.messages(), seconds)
+
+    def stop(self, sig=signal.SIGTERM):
+        """Sends the signal; the exit status and the seconds it took."""
+        start = time.monotonic()
+        self.process.send_signal(sig)
+        code = self.process.wait(timeout=10)
+        return code, time.monotonic() - start
+
+
+def check(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
+def state_of(path):
+    data = pathlib.Path(path).read_bytes()
+    check(len(data) == 40, f"{path} holds {len(data)} bytes, not 40")
+    return struct.unpack("<10f", data)
+
+
+def signal_file(seconds=1):
+    path = SCRATCH / "in.f32"
+    subprocess.run([DEMOSYNTH, str(path), "--seconds", str(seconds), "--rate", "48000"], check=True,
+                   capture_output=True)
+    return path
+
+
+def defaults_state():
+    path = SCRATCH / "defaults"
+    with Server():
+        App("--no-ui", "--state", str(path)).stop()
+    return state_of(path)
+
+
+# --- cases -------------------------------------------------------------------------------------------
+
+def case_no_server():
+    start = time.monotonic()
+    done = subprocess.run([APP, "--no-ui"], env=ENV, capture_output=True, text=True, timeout=10)
+    check(done.returncode == 2, f"exit status {done.returncode}, not 2")
+    lines = done.stderr.strip().splitlines()
+    check(len(lines) == 1 and "no JACK server" in lines[0], f"messages: {done.stderr!r}")
+    check(time.monotonic() - start < 5, "it took too long to give up")
+    return "no server: one line, exit status 2"
+
+
+def case_render():
+    """The application's output for the demo signal is the plug-in's render at the same settings."""
+    source = signal_file()
+    state = SCRATCH / "render-state"
+    settings = ["Thresh=-30", "ratio=6", "attack=0.5", "release=120", "Knee dB=4", "knee_pct=30",
+                "gain=6", "SC Mode=A", "wet_dry=10"]
+    recorded = SCRATCH / "app.f32"
+    with Server(48000, 256):
+        app = App("--no-ui", "--state", str(state), *sum((["--set", s] for s in settings), []))
+        subprocess.run([PLAYREC, str(source), str(recorded), INS, OUTS], env=ENV, check=True,
+                       capture_output=True, timeout=60)
+        check(app.stop()[0] == 0, "the application failed")
+    values = state_of(state)
+    reference = SCRATCH / "plugin.f32"
+    subprocess.run([VSTHOST, "render", PLUGIN, str(source), str(reference), "--rate", "48000",
+                    *sum((["--set", f"{i}={v:.9g}"] for i, v in enumerate(values)), [])],
+                   check=True, capture_output=True)
+    got, want, played = (p.read_bytes() for p in (recorded, reference, source))
+    check(len(got) == len(want), f"{len(got)} bytes recorded, {len(want)} rendered")
+    check(got != played, "the application passed the signal through unchanged")
+    if got != want:
+        a = struct.unpack(f"<{len(got) // 4}f", got)
+        b = struct.unpack(f"<{len(want) // 4}f", want)
+        first = next(i for i in range(len(a)) if a[i] != b[i])
+        worst = max(abs(x - y) for x, y in zip(a, b))
+        raise AssertionError(f"first difference at sample {first // 2} ({a[first]} against {b[first]}), "
+                             f"largest {worst}")
+    return f"{len(got) // 8} frames equal the plug-in's render bit for bit"
+
+
+def case_settings_survive():
+    defaults = defaults_state()
+    with Server():
+        App("--no-ui", "--set", "Thresh=-30", "--set", "push=I").stop()
+        saved = state_of(SCRATCH / "config/qm07-compressor/state")
+        check(saved != defaults, "the settings file holds the defaults after --set")
+        App("--no-ui").stop()
+    check(state_of(SCRATCH / "config/qm07-compressor/state") == saved, "the restart lost the settings")
+    return "settings saved in $XDG_CONFIG_HOME/qm07-compressor/state and restored"
+
+
+def case_broken_settings():
+    defaults = defaults_state()
+    good = struct.pack("<10f", *(v / 2 for v in defaults))
+    broken = {"cut short": good[:37], "one byte more": good + b"\0", "empty": b""}
+    with Server():
+        for name, content in broken.items():
+            path = SCRATCH / "broken"
+            path.write_bytes(content)
+            app = App("--no-ui", "--state", str(path))
+            code, _ = app.stop()
+            check(code == 0, f"{name}: exit status {code}")
+            check("ignoring" in app.messages(), f"{name}: no message in {app.messages()!r}")
+            check(state_of(path) == defaults, f"{name}: not the defaults")
+    return f"{len(broken)} broken files ignored with a message, defaults used"
+
+
+def case_server_restart():
+    first = Server(48000, 256)
+    app = App("--no-ui", "--connect-in", "system:capture_1,system:capture_2",
+              "--connect-out", "system:playback_1,system:playback_2")
+    first.kill()
+    app.wait_message("went away")
+    time.sleep(1.5)
+    check(not app.ended(), "the application ended with the server")
+    second = Server(44100, 128)
+    try:
+        app.wait_message("back on the JACK server")
+        app.wait_message("44100 Hz, 128 frames")
+        wait_for("the connections again",
+                 lambda: ports(True).count("system:capture_1\n   " + CLIENT + ":in_1") == 1 and
+                 CLIENT + ":out_2\n   system:playback_2" in ports(True))
+        subprocess.run(["jack_bufsize", "64"], env=ENV, check=True, capture_output=True)
+        app.wait_message("44100 Hz, 64 frames")
+        check(app.stop()[0] == 0, "the application failed after the restart")
+    finally:
+        second.stop()
+    return "server killed and restarted: ports, connections, the new rate and period back; period changed"
+
+
+def case_sigterm():
+    results = []
+    with Server():
+        for sig in (signal.SIGTERM, signal.SIGINT):
+            path = SCRATCH / f"state-{sig.name}"
+            app = App("--no-ui", "--state", str(path), "--set", "gain=12")
+            code, seconds = app.stop(sig)
+            check(code == 0, f"{sig.name}: exit status {code}")
+            check(seconds < 1.0, f"{sig.name}: {seconds:.2f} s to exit")
+            check(path.exists() and state_of(path)[2] == 0.5, f"{sig.name}: the settings were not saved")
+            results.append(f"{sig.name} {seconds * 1000:.0f} ms")
+    return "saved and exited: " + ", ".join(results)
+
+
+# --- the window --------------------------------------------------------------------------------------
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], capture_output=True, text=True, check=True).stdout
+
+
+def grab(rect):
+    left, top, right, bottom = rect
+    return subprocess.run(["import", "-window", "root", "-crop", f"{right - left}x{bottom - top}+{left}+{top}",
+                           "rgb:-"], capture_output=True, check=True).stdout
+
+
+def close_window(window):
+    """What a window manager's close button sends: WM_PROTOCOLS with WM_DELETE_WINDOW."""
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+    x11.XFlush.argtypes = x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+    class ClientMessage(ctypes.Structure):
+        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                    ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                    ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+
+    display = x11.XOpenDisplay(None)
+    event = ClientMessage(type=33, window=window, format=32,
+                          message_type=x11.XInternAtom(display, b"WM_PROTOCOLS", 0))
+    event.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+    x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+    x11.XFlush(display)
+    x11.XCloseDisplay(display)
+
+
+def case_window():
+    """The window opens at 800×220, its meter follows the audio, a drag turns a knob and is saved after
+    a pause, the window outlives a server restart, and closing it quits."""
+    source = signal_file(seconds=4)
+    state = SCRATCH / "window-state"
+    meter = (570, 20, 750, 100)
+    server = Server()
+    app = App("--state", str(state), "--set", "Thresh=-40", "--set", "ratio=20")
+    window = int(xdotool("search", "--sync", "--name", f"^{CLIENT}$").split()[0])
+    geometry = xdotool("getwindowgeometry", str(window))
+    check("800x220" in geometry, f"window geometry: {geometry}")
+    time.sleep(0.5)
+    quiet = grab(meter)
+    player = spawn([PLAYREC, str(source), str(SCRATCH / "ignored.f32"), INS, OUTS], stdout=subprocess.DEVNULL)
+    time.sleep(1.5)
+    loud = grab(meter)
+    player.wait(timeout=30)
+    check(loud != quiet, "the meter did not move with the audio")
+
+    before = state_of(state) if state.exists() else None
+    xdotool("mousemove", "175", "60", "mousedown", "1")
+    for step in range(1, 11):
+        xdotool("mousemove", "175", str(60 + 6 * step))
+        time.sleep(0.03)
+    xdotool("mouseup", "1")
+    wait_for("the drag saved after a pause", lambda: state.exists() and state_of(state) != before, 5)
+    check(not app.ended(), "the application ended while saving")
+    dragged = state_of(state)
+
+    server.kill()
+    app.wait_message("went away")
+    check(not app.ended(), "the application ended with the server")
+    check(str(window) in xdotool("search", "--name", f"^{CLIENT}$"), "the window went with the server")
+    server = Server()
+    app.wait_message("back on the JACK server")
+
+    close_window(window)
+    code = app.process.wait(timeout=5)
+    server.stop()
+    check(code == 0, f"exit status {code} after the window was closed")
+    check(state_of(state) == dragged, "the dragged setting was not kept")
+    return "window 800x220, meter moved, drag saved, server restart survived, close quit"
+
+
+def main():
+    case = sys.argv[1]
+    result = globals()[f"case_{case}"]()
+    print(f"{case}: {result}")
+    shutil.rmtree(SCRATCH, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    main()
