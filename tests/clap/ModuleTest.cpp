@@ -1,0 +1,164 @@
+// The built QM07Compressor.clap as a host sees it: entry, factory, descriptor, ports and lifecycle.
+#include "ClapModule.h"
+#include "ProductInfo.h"
+#include "abi/ext/AudioPorts.h"
+#include "abi/ext/Latency.h"
+#include "abi/ext/Log.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+using namespace qm07::clap;
+
+namespace
+{
+// A host that offers only a log, which records what the plug-in says about its caller.
+struct TestHost
+{
+    static const void* extension(const clap_host*, const char* id)
+    {
+        return std::strcmp(id, CLAP_EXT_LOG) == 0 ? &log : nullptr;
+    }
+    static void record(const clap_host* h, clap_log_severity, const char* msg)
+    {
+        static_cast<TestHost*>(h->host_data)->messages.emplace_back(msg);
+    }
+    static void request(const clap_host*) {}
+    static constexpr clap_host_log log = {record};
+
+    std::vector<std::string> messages;
+    clap_host host = {CLAP_VERSION, this, "test host", "", "", "1.0", extension, request, request, request};
+};
+
+struct ClapModuleTest : ::testing::Test
+{
+    void SetUp() override
+    {
+        ASSERT_NE(module.entry(), nullptr) << module.error();
+        ASSERT_TRUE(module.entry()->init(QM07_CLAP_PATH));
+        factory =
+            static_cast<const clap_plugin_factory*>(module.entry()->get_factory(CLAP_PLUGIN_FACTORY_ID));
+        ASSERT_NE(factory, nullptr);
+    }
+    void TearDown() override
+    {
+        if (module.entry()) module.entry()->deinit();
+    }
+    const clap_plugin* create(const clap_host& h)
+    {
+        return factory->create_plugin(factory, &h, "com.tarvel.qm07-compressor");
+    }
+
+    ClapModule module{QM07_CLAP_PATH};
+    const clap_plugin_factory* factory = nullptr;
+    TestHost host;
+};
+
+std::vector<std::string> features(const clap_plugin_descriptor& d)
+{
+    std::vector<std::string> list;
+    for (const char* const* f = d.features; *f; ++f)
+        list.emplace_back(*f);
+    return list;
+}
+} // namespace
+
+TEST_F(ClapModuleTest, EntryCarriesACompatibleVersionAndOnlyThePluginFactory)
+{
+    EXPECT_TRUE(clap_version_is_compatible(module.entry()->clap_version));
+    EXPECT_EQ(module.entry()->get_factory("clap.preset-discovery-factory/2"), nullptr);
+}
+
+TEST_F(ClapModuleTest, InitIsCountedSoTheFactoryGoesOnlyWithTheLastDeinit)
+{
+    ASSERT_TRUE(module.entry()->init(QM07_CLAP_PATH));
+    module.entry()->deinit();
+    EXPECT_NE(module.entry()->get_factory(CLAP_PLUGIN_FACTORY_ID), nullptr);
+    module.entry()->deinit();
+    EXPECT_EQ(module.entry()->get_factory(CLAP_PLUGIN_FACTORY_ID), nullptr);
+    ASSERT_TRUE(module.entry()->init(QM07_CLAP_PATH));
+}
+
+TEST_F(ClapModuleTest, FactoryListsOneDescriptorWithTheProductsIdentity)
+{
+    ASSERT_EQ(factory->get_plugin_count(factory), 1u);
+    EXPECT_EQ(factory->get_plugin_descriptor(factory, 1), nullptr);
+    const clap_plugin_descriptor* d = factory->get_plugin_descriptor(factory, 0);
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(clap_version_is_compatible(d->clap_version));
+    EXPECT_STREQ(d->id, "com.tarvel.qm07-compressor");
+    EXPECT_STREQ(d->name, qm07::kProductName);
+    EXPECT_STREQ(d->vendor, qm07::kVendorName);
+    EXPECT_STREQ(d->version, qm07::kVersionString);
+    EXPECT_EQ(features(*d), (std::vector<std::string>{"audio-effect", "compressor", "stereo"}));
+}
+
+TEST_F(ClapModuleTest, RefusesUnknownIdsAndPreReleaseHosts)
+{
+    EXPECT_EQ(factory->create_plugin(factory, &host.host, "com.tarvel.qm07"), nullptr);
+    EXPECT_EQ(factory->create_plugin(factory, &host.host, nullptr), nullptr);
+    EXPECT_EQ(factory->create_plugin(factory, nullptr, "com.tarvel.qm07-compressor"), nullptr);
+    TestHost old;
+    old.host.clap_version = {0, 19, 0};
+    EXPECT_EQ(create(old.host), nullptr);
+}
+
+TEST_F(ClapModuleTest, OffersStereoMainPortsAndNoLatency)
+{
+    const clap_plugin* p = create(host.host);
+    ASSERT_NE(p, nullptr);
+    ASSERT_TRUE(p->init(p));
+    EXPECT_STREQ(p->desc->id, "com.tarvel.qm07-compressor");
+    const auto* ports =
+        static_cast<const clap_plugin_audio_ports*>(p->get_extension(p, CLAP_EXT_AUDIO_PORTS));
+    ASSERT_NE(ports, nullptr);
+    for (bool input : {true, false})
+    {
+        ASSERT_EQ(ports->count(p, input), 1u);
+        clap_audio_port_info info;
+        std::memset(&info, 0x5a, sizeof(info));
+        ASSERT_TRUE(ports->get(p, 0, input, &info));
+        EXPECT_FALSE(ports->get(p, 1, input, &info));
+        EXPECT_EQ(info.channel_count, 2u);
+        EXPECT_STREQ(info.port_type, CLAP_PORT_STEREO);
+        EXPECT_TRUE(info.flags & CLAP_AUDIO_PORT_IS_MAIN);
+        EXPECT_EQ(info.in_place_pair, 0u) << "the one port of the other direction";
+        EXPECT_LT(std::strlen(info.name), CLAP_NAME_SIZE);
+    }
+    const auto* latency = static_cast<const clap_plugin_latency*>(p->get_extension(p, CLAP_EXT_LATENCY));
+    ASSERT_NE(latency, nullptr);
+    ASSERT_TRUE(p->activate(p, 48000.0, 1, 4096));
+    EXPECT_EQ(latency->get(p), 0u);
+    EXPECT_EQ(p->get_extension(p, "clap.no-such-extension"), nullptr);
+    p->deactivate(p);
+    p->destroy(p);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(ClapModuleTest, LifecycleCallsOutOfOrderAreRefusedAndLogged)
+{
+    const clap_plugin* p = create(host.host);
+    ASSERT_NE(p, nullptr);
+    ASSERT_TRUE(p->init(p));
+    EXPECT_FALSE(p->init(p));
+    EXPECT_FALSE(p->start_processing(p)) << "not active";
+    EXPECT_FALSE(p->activate(p, 0.0, 1, 512));
+    EXPECT_FALSE(p->activate(p, 44100.0, 512, 64));
+    ASSERT_TRUE(p->activate(p, 44100.0, 1, 512));
+    EXPECT_FALSE(p->activate(p, 44100.0, 1, 512)) << "already active";
+    ASSERT_TRUE(p->start_processing(p));
+    EXPECT_FALSE(p->start_processing(p)) << "already processing";
+    p->reset(p);
+    p->stop_processing(p);
+    ASSERT_TRUE(p->start_processing(p)) << "stop returns to active";
+    p->stop_processing(p);
+    p->deactivate(p);
+    ASSERT_TRUE(p->activate(p, 96000.0, 32, 32)) << "inactive again after deactivate";
+    p->deactivate(p);
+    p->deactivate(p);
+    p->destroy(p);
+    EXPECT_EQ(host.messages.size(), 4u) << "two bad ranges, one double activate, one double deactivate";
+}
