@@ -18,4 +18,7 @@ if [ ! -f "$WINEPREFIX/.ready" ]; then
     fi
   ) 9>"$build_dir/.wineprefix.lock"
 fi
+# A server that lingers between test programs: one that is shutting down as the next program connects
+# resets that program's connection ("wine client error: recvmsg").
+wineserver -p30 >/dev/null 2>&1 || true
 exec wine "$exe" "$@"
