@@ -1,53 +1,8 @@
 // Processing and the changes that may reach the audio thread never touch the heap.
+#include "AllocationCounter.h"
 #include "EffectTestSupport.h"
 
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
-namespace
-{
-std::atomic<bool> gCounting{false};
-std::atomic<int> gAllocations{0};
-
-void* counted(std::size_t bytes)
-{
-    if (gCounting.load()) ++gAllocations;
-    if (void* p = std::malloc(bytes ? bytes : 1)) return p;
-    throw std::bad_alloc();
-}
-} // namespace
-
-void* operator new(std::size_t bytes)
-{
-    return counted(bytes);
-}
-void* operator new[](std::size_t bytes)
-{
-    return counted(bytes);
-}
-void* operator new(std::size_t bytes, const std::nothrow_t&) noexcept
-{
-    return std::malloc(bytes ? bytes : 1);
-}
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
 
 TEST(NoAllocation, ProcessCallsAndParameterChangesAllocateNothing)
 {
@@ -63,7 +18,7 @@ TEST(NoAllocation, ProcessCallsAndParameterChangesAllocateNothing)
     float* inputsFloat[2] = {inFloat.left.data(), inFloat.right.data()};
     float* outputsFloat[2] = {outFloat.left.data(), outFloat.right.data()};
 
-    gCounting = true;
+    qm07::startCountingAllocations();
     for (float setting : {0.0f, 0.5f, 1.0f})
     {
         for (std::int32_t index = 0; index < kNumParams; ++index)
@@ -73,13 +28,12 @@ TEST(NoAllocation, ProcessCallsAndParameterChangesAllocateNothing)
         fx.processReplacing(inputsFloat, outputsFloat, 4096);
         fx.processDoubleReplacing(inputs, inputs, 17);
     }
-    gCounting = false;
-    EXPECT_EQ(gAllocations.load(), 0);
+    EXPECT_EQ(qm07::stopCountingAllocations(), 0);
 
     // The counter itself works: an allocation while counting is seen.
-    gCounting = true;
+    qm07::startCountingAllocations();
     auto* probe = new int(3);
-    gCounting = false;
+    const int seen = qm07::stopCountingAllocations();
     delete probe;
-    EXPECT_EQ(gAllocations.load(), 1);
+    EXPECT_EQ(seen, 1);
 }

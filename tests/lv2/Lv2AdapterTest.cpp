@@ -1,15 +1,13 @@
 // The LV2 adapter's own faults: ports to stored values, unconnected ports, and a run that allocates nothing.
+#include "AllocationCounter.h"
 #include "Lv2Compressor.h"
 #include "PortLayout.h"
 #include "PortValues.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
-#include <new>
 #include <vector>
 
 namespace
@@ -17,40 +15,9 @@ namespace
 using namespace qm07;
 using namespace qm07::lv2;
 
-std::atomic<bool> gCounting{false};
-std::atomic<int> gAllocations{0};
-
-void* counted(std::size_t bytes)
-{
-    if (gCounting.load()) ++gAllocations;
-    if (void* p = std::malloc(bytes ? bytes : 1)) return p;
-    throw std::bad_alloc();
-}
-
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
-} // namespace
 
-void* operator new(std::size_t bytes)
-{
-    return counted(bytes);
-}
-void* operator new(std::size_t bytes, const std::nothrow_t&) noexcept
-{
-    if (gCounting.load()) ++gAllocations;
-    return std::malloc(bytes ? bytes : 1);
-}
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
-
-namespace
-{
 struct PortCase
 {
     std::int32_t index;
@@ -135,7 +102,7 @@ TEST(Lv2Run, RunningAndChangingControlsAllocateNothing)
     Ports ports;
     ports.connectAll(plugin);
     plugin.activate();
-    gCounting = true;
+    qm07::startCountingAllocations();
     for (float setting : {0.0f, 0.5f, 1.0f})
     {
         for (std::int32_t index = 0; index < kNumParams; ++index)
@@ -143,8 +110,7 @@ TEST(Lv2Run, RunningAndChangingControlsAllocateNothing)
         plugin.run(4096);
         plugin.run(17);
     }
-    gCounting = false;
-    EXPECT_EQ(gAllocations.load(), 0);
+    EXPECT_EQ(qm07::stopCountingAllocations(), 0);
     EXPECT_GT(ports.gainReduction, 1.0f) << "the runs compressed, so they were real";
 }
 } // namespace

@@ -1,49 +1,10 @@
 // The audio path allocates nothing, a change of rate included.
+#include "AllocationCounter.h"
 #include "StereoProcessor.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <vector>
-
-namespace
-{
-std::atomic<long> allocations{0};
-
-void* counted(std::size_t bytes)
-{
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(bytes ? bytes : 1)) return p;
-    throw std::bad_alloc();
-}
-} // namespace
-
-void* operator new(std::size_t bytes)
-{
-    return counted(bytes);
-}
-void* operator new[](std::size_t bytes)
-{
-    return counted(bytes);
-}
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
 
 namespace
 {
@@ -62,7 +23,7 @@ TEST(StandaloneProcessor, AllocatesNothing)
     processor.gainReductionFeed().activate(48000);
     processor.process(in, out, 64);
 
-    const long before = allocations.load();
+    qm07::startCountingAllocations();
     for (const double rate : {44100.0, 96000.0, 48000.0})
     {
         processor.setSampleRate(rate);
@@ -72,7 +33,7 @@ TEST(StandaloneProcessor, AllocatesNothing)
             processor.process(in, out, frames);
         }
     }
-    EXPECT_EQ(allocations.load() - before, 0);
+    EXPECT_EQ(qm07::stopCountingAllocations(), 0);
 }
 
 } // namespace
