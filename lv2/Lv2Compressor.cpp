@@ -48,7 +48,13 @@ void Lv2Compressor::run(std::uint32_t frames)
 void Lv2Compressor::readControls()
 {
     for (std::int32_t index = 0; index < kNumParams; ++index)
-        if (controls[index]) values[index] = storedValue(index, *controls[index], values[index]);
+    {
+        if (!controls[index]) continue;
+        const float port = *controls[index];
+        if (port == convertedPorts[index]) continue;
+        values[index] = storedValue(index, port, values[index]);
+        convertedPorts[index] = port;
+    }
 }
 
 void Lv2Compressor::process(std::uint32_t frames)

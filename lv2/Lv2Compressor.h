@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 
 namespace qm07::lv2
 {
@@ -33,6 +34,15 @@ private:
     double rate;
     ParameterValues values = defaultValues();
     std::array<const float*, kNumParams> controls{};
+    /// The port values `values` were converted from (NaN, equal to nothing, before the first run): a run
+    /// converts only what the host changed.
+    std::array<float, kNumParams> convertedPorts = unconverted();
+    static std::array<float, kNumParams> unconverted()
+    {
+        std::array<float, kNumParams> ports;
+        ports.fill(std::numeric_limits<float>::quiet_NaN());
+        return ports;
+    }
     std::array<const float*, 2> inputs{};
     std::array<float*, 2> outputs{};
     float* gainReduction = nullptr;
