@@ -2,6 +2,7 @@
 #include "TtlWriter.h"
 
 #include "FactoryPresets.h"
+#include "HostValues.h"
 #include "Parameters.h"
 #include "PortLayout.h"
 #include "PortValues.h"
@@ -99,8 +100,8 @@ std::string controlPortTtl(std::int32_t index)
                        std::to_string(controlPort(index)) + " ; lv2:symbol " + quoted(info.symbol) +
                        " ; lv2:name " + quoted(info.name) + " ;\n    lv2:default " +
                        turtleNumber(portValue(index, info.defaultValue)) + " ; lv2:minimum " +
-                       turtleNumber(portMinimum(index)) + " ; lv2:maximum " +
-                       turtleNumber(portMaximum(index)) + " ;\n" + unitOf(info.unit);
+                       turtleNumber(hostMinimum(index)) + " ; lv2:maximum " +
+                       turtleNumber(hostMaximum(index)) + " ;\n" + unitOf(info.unit);
     if (info.positions > 0) port += positionPoints(index);
     if (index == kRatio) port += ratioPoints();
     return port + "  ]";
@@ -200,7 +201,7 @@ std::string presetProblems()
     std::string problems;
     for (const FactoryPreset& preset : kFactoryPresets)
         for (std::int32_t index = 0; index < kNumParams; ++index)
-            if (!(preset.ports[index] >= portMinimum(index) && preset.ports[index] <= portMaximum(index)))
+            if (!(preset.ports[index] >= hostMinimum(index) && preset.ports[index] <= hostMaximum(index)))
                 problems += std::string(preset.label) + ": " + kParameters[index].name + " out of range\n";
     return problems;
 }
