@@ -22,6 +22,13 @@ void CompressorEngine::setSampleRate(double rate)
     meterFeed.sampleRateChanged(rate);
 }
 
+void CompressorEngine::reset()
+{
+    envelope = kEnvelopeOffset;
+    sidechain.states() = {};
+    meterFeed.rest();
+}
+
 void CompressorEngine::process(const ParameterValues& values, const float* const* inputs,
                                float* const* outputs, std::int32_t frames)
 {

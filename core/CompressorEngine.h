@@ -40,6 +40,10 @@ public:
     void process(const ParameterValues& values, const double* const* inputs, double* const* outputs,
                  std::int32_t frames);
 
+    /// Not while processing: the envelope and the side-chain filter back to where a new engine starts, the
+    /// meter at rest. Values, coefficients, rate and the Push noise stay.
+    void reset();
+
     /// Where the editor's meter takes its reading from (any thread; see GainReductionFeed).
     GainReductionFeed& gainReductionFeed() { return meterFeed; }
     /// While not processing: restarts the Push noise from a known seed, for reproducible renders.
