@@ -68,7 +68,8 @@ private:
     template <typename Sample>
     void processChunks(const Sample* const* inputs, Sample* const* outputs, std::int32_t frames);
     void setUp(const ParameterValues& values);
-    void computeConstants();
+    /// The block constants from `key`; the envelope's and the side-chain's coefficients only when due.
+    void computeConstants(bool envelopeDue, bool sidechainDue);
 
     double envelope;
     double sampleRate = 0.0;
