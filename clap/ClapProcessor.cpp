@@ -4,6 +4,7 @@
 #include "ClapEvents.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace qm07
 {
@@ -40,10 +41,13 @@ void ClapProcessor::process(const clap::clap_process& block, SharedValues& share
         const clap::clap_event_header* event = in->get(in, i);
         HostChange change;
         if (!hostChangeOf(event, change)) continue;
+        const float stored = applyHostChange(change, shared);
+        // A value that stays needs no split: where blocks end changes no sample of the engine's.
+        if (std::memcmp(&stored, &values[change.index], sizeof stored) == 0) continue;
         const std::uint32_t at = std::min(event->time, block.frames_count);
         if (at > done) render(block, done, at);
         done = std::max(done, at);
-        values[change.index] = applyHostChange(change, shared);
+        values[change.index] = stored;
     }
     if (block.frames_count > done) render(block, done, block.frames_count);
     for (std::uint32_t port = 0; block.audio_outputs && port < block.audio_outputs_count; ++port)
