@@ -15,7 +15,7 @@ HWND hwndOf(void* handle)
 } // namespace
 
 ParentWindow::ParentWindow()
-    : handle(CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 820, 260, nullptr,
+    : handle(CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 820, 260, nullptr,
                              nullptr, GetModuleHandleA(nullptr), nullptr))
 {
 }
