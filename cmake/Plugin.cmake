@@ -12,6 +12,7 @@ set_target_properties(QM07Compressor PROPERTIES
   LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}
   RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 target_link_libraries(QM07Compressor PRIVATE qm07_effect qm07_resources)
+qm07_version_record(QM07Compressor QM07Compressor.dll)
 qm07_warnings(QM07Compressor)
 
 if(WIN32)

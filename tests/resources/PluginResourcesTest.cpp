@@ -1,4 +1,5 @@
-// The built plug-in DLL carries the six PNG resources and the version record that hosts and Explorer read.
+// The built plug-in modules (the VST DLL and the .clap) carry the six PNG resources and the version record
+// that hosts and Explorer read, naming each its own file.
 #include "ImageFiles.h"
 #include "ProductInfo.h"
 
@@ -14,13 +15,19 @@
 namespace
 {
 
-class PluginResources : public ::testing::Test
+struct Module
+{
+    const char* path;
+    const char* fileName;
+};
+
+class PluginResources : public ::testing::TestWithParam<Module>
 {
 protected:
     void SetUp() override
     {
-        module = LoadLibraryA(QM07_PLUGIN_PATH);
-        ASSERT_NE(module, nullptr) << "cannot load " << QM07_PLUGIN_PATH;
+        module = LoadLibraryA(GetParam().path);
+        ASSERT_NE(module, nullptr) << "cannot load " << GetParam().path;
     }
     void TearDown() override
     {
@@ -39,7 +46,7 @@ protected:
     HMODULE module = nullptr;
 };
 
-TEST_F(PluginResources, HoldsEachImageAsPngUnderItsNumber)
+TEST_P(PluginResources, HoldsEachImageAsPngUnderItsNumber)
 {
     for (const ImageFile& image : kImageFiles)
     {
@@ -67,13 +74,13 @@ std::string dottedVersion(DWORD high, DWORD low)
            std::to_string(HIWORD(low)) + "." + std::to_string(LOWORD(low));
 }
 
-TEST_F(PluginResources, CarriesTheProjectsVersionAndProductIdentity)
+TEST_P(PluginResources, CarriesTheProjectsVersionAndProductIdentity)
 {
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(QM07_PLUGIN_PATH, &ignored);
+    const DWORD size = GetFileVersionInfoSizeA(GetParam().path, &ignored);
     ASSERT_GT(size, 0u);
     std::vector<unsigned char> info(size);
-    ASSERT_TRUE(GetFileVersionInfoA(QM07_PLUGIN_PATH, 0, size, info.data()));
+    ASSERT_TRUE(GetFileVersionInfoA(GetParam().path, 0, size, info.data()));
 
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
@@ -87,6 +94,11 @@ TEST_F(PluginResources, CarriesTheProjectsVersionAndProductIdentity)
     EXPECT_EQ(versionString(info, "CompanyName"), qm07::kVendorName);
     EXPECT_EQ(versionString(info, "FileVersion"), version);
     EXPECT_EQ(versionString(info, "ProductVersion"), version);
+    EXPECT_EQ(versionString(info, "OriginalFilename"), GetParam().fileName);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryModule, PluginResources,
+                         ::testing::Values(Module{QM07_PLUGIN_PATH, "QM07Compressor.dll"},
+                                           Module{QM07_CLAP_PATH, "QM07Compressor.clap"}));
 
 } // namespace
