@@ -4,6 +4,7 @@
 #include "DenormalGuard.h"
 #include "EnvelopeCoefs.h"
 #include "KernelDispatch.h"
+#include "RestingChunk.h"
 
 #include <cstring>
 
@@ -118,6 +119,12 @@ void CompressorEngine::processChunks(const Sample* const* inputs, Sample* const*
                                   noise,
                                   constants.pushOn ? &pushNoise : nullptr,
                                   metering ? reductions : nullptr};
+        if (restsThrough(*kernels, constants, chunk, envelope, sidechain.states()))
+        {
+            passAtRest(chunk);
+            if (metering) meterFeed.feedSteady(envelope - kEnvelopeOffset, count);
+            continue;
+        }
         if constexpr (sizeof(Sample) == sizeof(float))
             kernels->processFloat(constants, chunk, envelope, sidechain.states());
         else

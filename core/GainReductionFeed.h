@@ -2,6 +2,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstring>
 
 /// Meter ballistics for one sample: a rising reduction is smoothed with coefficient k, a falling one is
 /// shown at once.
@@ -43,6 +44,18 @@ public:
         value.store(reading, std::memory_order_relaxed);
     }
     void feed(double reduction) { feed(&reduction, 1); }
+    /// Audio thread, never allocates: as feed with count copies of reduction; nothing to do when the
+    /// reading is that very value already.
+    void feedSteady(double reduction, int count)
+    {
+        const double reading = value.load(std::memory_order_relaxed);
+        if (std::memcmp(&reading, &reduction, sizeof reading) == 0) return;
+        const double k = coefficient.load(std::memory_order_relaxed);
+        double next = reading;
+        for (int n = 0; n < count; ++n)
+            next = meterBallistics(next, reduction, k);
+        value.store(next, std::memory_order_relaxed);
+    }
 
 private:
     std::atomic<bool> active{false};

@@ -39,6 +39,13 @@ template <typename Sample> std::vector<Sample> material(int channel)
 
 template <typename Sample> struct Buffers
 {
+    explicit Buffers(bool silent)
+    {
+        if (!silent) return;
+        for (std::vector<Sample>& channel : in)
+            std::fill(channel.begin(), channel.end(), Sample(0));
+    }
+
     std::vector<Sample> in[2] = {material<Sample>(0), material<Sample>(1)};
     std::vector<Sample> out[2] = {std::vector<Sample>(in[0].size()), std::vector<Sample>(in[1].size())};
 
@@ -52,11 +59,12 @@ template <typename Sample> struct Buffers
     }
 };
 
-/// Runs processBlock over the material one block after another and reports the time per stereo frame.
+/// Runs processBlock over the material (or digital silence) one block after another and reports the time
+/// per stereo frame.
 template <typename Sample, typename ProcessBlock>
-void timeBlocks(benchmark::State& state, ProcessBlock processBlock)
+void timeBlocks(benchmark::State& state, ProcessBlock processBlock, bool silent = false)
 {
-    Buffers<Sample> buffers;
+    Buffers<Sample> buffers(silent);
     Sample* in[2];
     Sample* out[2];
     int block = 0;
@@ -120,14 +128,13 @@ struct Setting
     const char* name;
     float scMode;
     float push;
-    bool meter; // as while the editor is open
+    bool meter;  // as while the editor is open
+    bool silent; // digital silence in
 };
 
-constexpr Setting kSettings[] = {{"defaults", 0.0f, 0.0f, false},
-                                 {"sc-a", 0.5f, 0.0f, false},
-                                 {"sc-b", 1.0f, 0.0f, false},
-                                 {"push", 0.0f, 0.5f, false},
-                                 {"meter", 0.0f, 0.0f, true}};
+constexpr Setting kSettings[] = {{"defaults", 0.0f, 0.0f, false, false}, {"sc-a", 0.5f, 0.0f, false, false},
+                                 {"sc-b", 1.0f, 0.0f, false, false},     {"push", 0.0f, 0.5f, false, false},
+                                 {"meter", 0.0f, 0.0f, true, false},     {"silence", 0.0f, 0.0f, true, true}};
 
 template <typename Sample>
 void engine(benchmark::State& state, const qm07::EngineKernels* kernels, Setting setting)
@@ -141,7 +148,8 @@ void engine(benchmark::State& state, const qm07::EngineKernels* kernels, Setting
     effect.useKernels(*kernels);
     effect.setSampleRate(kRate);
     if (setting.meter) effect.gainReductionFeed().activate(kRate);
-    timeBlocks<Sample>(state, [&](Sample** in, Sample** out) { effect.process(values, in, out, kBlock); });
+    timeBlocks<Sample>(
+        state, [&](Sample** in, Sample** out) { effect.process(values, in, out, kBlock); }, setting.silent);
 }
 
 /// The console table, then each engine run as a multiple of the baseline of its precision.
