@@ -59,4 +59,13 @@ for preset in bus-glue vocal-levelling drum-smash de-essing-sc-a; do
     failures=$((failures + 1))
   fi
 done
+
+# lv2render gives the options a host knows (rate, block lengths), which plug-ins made with DPF require.
+if LV2_PATH=/usr/lib/lv2 "$lv2render" urn:zamaudio:ZamCompX2 "$work/in-48000.f32" "$work/zam.f32" --time |
+  grep -q '^run: .* ns per frame'; then
+  echo "lv2render runs urn:zamaudio:ZamCompX2, which requires the options feature, and times it"
+else
+  echo "FAILED: lv2render cannot run urn:zamaudio:ZamCompX2 (zam-plugins) or time it"
+  failures=$((failures + 1))
+fi
 exit "$failures"
