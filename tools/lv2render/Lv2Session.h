@@ -6,7 +6,6 @@
 #include <lv2/urid/urid.h>
 
 #include <array>
-
 #include <cstdint>
 #include <memory>
 #include <string>
