@@ -1,4 +1,6 @@
-// qm07-lv2-ttl: writes the bundle's Turtle files, and tells tests the port values of normalized settings.
+// qm07-lv2-ttl: writes the bundle's Turtle files, and tells tests the port values of normalized settings and
+// the stored values of a factory preset.
+#include "FactoryPresets.h"
 #include "Parameters.h"
 #include "PortValues.h"
 #include "TtlWriter.h"
@@ -66,6 +68,24 @@ int printPortValues(int count, char** settings)
     }
     return 0;
 }
+// "Thresh=0.75" and the like, one a line: the stored values a preset's ports become, as vsthost --set takes
+// them, every digit a float needs.
+int printPresetValues(const std::string& symbol)
+{
+    for (const FactoryPreset& preset : kFactoryPresets)
+    {
+        if (symbol != preset.symbol) continue;
+        for (std::int32_t index = 0; index < kNumParams; ++index)
+        {
+            const float port = static_cast<float>(preset.ports[index]);
+            const float stored = storedValue(index, port, kParameters[index].defaultValue);
+            std::printf("%s=%.9g\n", kParameters[index].name, static_cast<double>(stored));
+        }
+        return 0;
+    }
+    std::fprintf(stderr, "qm07-lv2-ttl: no preset '%s'\n", symbol.c_str());
+    return 2;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -73,8 +93,10 @@ int main(int argc, char** argv)
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "bundle" && argc == 5) return writeBundle(argv[2], {argv[3], argv[4]});
     if (command == "ports") return printPortValues(argc - 2, argv + 2);
+    if (command == "preset" && argc == 3) return printPresetValues(argv[2]);
     std::fputs("usage: qm07-lv2-ttl bundle DIR DSP_BINARY UI_BINARY\n"
-               "       qm07-lv2-ttl ports NAME=NORMALIZED ...\n",
+               "       qm07-lv2-ttl ports NAME=NORMALIZED ...\n"
+               "       qm07-lv2-ttl preset SYMBOL\n",
                stderr);
     return 2;
 }

@@ -14,7 +14,7 @@
 namespace
 {
 using qm07::lv2::Lv2Editor;
-using qm07::lv2::TopLevelWindow;
+using VSTGUI::x11::TopLevelWindow;
 
 /// The editor, and the window of its own when the host gave no parent (destroyed after the editor).
 struct Lv2Ui
@@ -23,7 +23,8 @@ struct Lv2Ui
 
     bool open(void* parent)
     {
-        if (!parent) own = TopLevelWindow::create(qm07::kProductName, qm07::kPanelWidth, qm07::kPanelHeight);
+        if (!parent)
+            own = TopLevelWindow::open({qm07::kProductName, ""}, qm07::kPanelWidth, qm07::kPanelHeight);
         return (parent || own) && editor.open(parent ? parent : own->handle());
     }
 

@@ -123,13 +123,15 @@ int Application::start()
 
 bool Application::openWindow()
 {
-    std::string error;
-    window = TopLevelWindow::open(kProductName, kPanelWidth, kPanelHeight, error);
+    // Instance and class, each zero-terminated: what desktops match the desktop entry with.
+    window = VSTGUI::x11::TopLevelWindow::open(
+        {kProductName, std::string("qm07-compressor\0QM07 Compressor\0", 32)}, kPanelWidth, kPanelHeight);
     if (!window)
     {
-        say(error);
+        say("cannot open the X display (is DISPLAY set? --no-ui runs without a window)");
         return false;
     }
+    window->show();
     editor = std::make_unique<PanelEditor>(bridge);
     if (!editor->open(window->handle()))
     {
@@ -145,7 +147,7 @@ bool Application::turn()
     pollfd watched[2] = {{signals, POLLIN, 0}, {window ? window->fileDescriptor() : -1, POLLIN, 0}};
     poll(watched, 2, window ? kIdleMs : kQuietMs);
     if (watched[0].revents & POLLIN) return false;
-    if (window && !window->handleEvents()) return false;
+    if (window && window->closeRequested()) return false;
     const auto now = Clock::now();
     keepJack(now);
     autosave(now);

@@ -49,7 +49,7 @@ private:
     StereoProcessor processor;
     JackSession session;
     PanelBridge bridge;
-    std::unique_ptr<TopLevelWindow> window;
+    std::unique_ptr<VSTGUI::x11::TopLevelWindow> window;
     std::unique_ptr<PanelEditor> editor;
     int signals = -1;
     jack_nframes_t shownRate = 0;

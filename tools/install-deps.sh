@@ -13,6 +13,7 @@ packages=(
   clang-14 libclang-rt-14-dev libfuzzer-14-dev
   zam-plugins lsp-plugins-vst ardour qtractor
   lv2-dev sordi liblilv-dev lilv-utils jalv jackd2 x11-utils
+  x42-plugins lsp-plugins-lv2
 )
 
 missing=()

@@ -2,6 +2,8 @@
 #include "Lv2Session.h"
 
 #include <lv2/atom/atom.h>
+#include <lv2/buf-size/buf-size.h>
+#include <lv2/parameters/parameters.h>
 #include <lv2/urid/urid.h>
 
 #include <cmath>
@@ -30,10 +32,11 @@ void setPresetValue(const char* symbol, void* data, const void* value, std::uint
 }
 } // namespace
 
-std::unique_ptr<Lv2Session> Lv2Session::open(const std::string& uri, double rate, std::string& error)
+std::unique_ptr<Lv2Session> Lv2Session::open(const std::string& uri, double rate, std::uint32_t largestBlock,
+                                             std::string& error)
 {
     std::unique_ptr<Lv2Session> session(new Lv2Session);
-    if (!session->instantiate(uri, rate, error)) return nullptr;
+    if (!session->instantiate(uri, rate, largestBlock, error)) return nullptr;
     return session;
 }
 
@@ -43,7 +46,8 @@ Lv2Session::~Lv2Session()
     lilv_world_free(world);
 }
 
-bool Lv2Session::instantiate(const std::string& uri, double rate, std::string& error)
+bool Lv2Session::instantiate(const std::string& uri, double rate, std::uint32_t largestBlock,
+                             std::string& error)
 {
     lilv_world_load_all(world);
     LilvNode* node = lilv_new_uri(world, uri.c_str());
@@ -54,10 +58,11 @@ bool Lv2Session::instantiate(const std::string& uri, double rate, std::string& e
         error = "no LV2 plug-in " + uri + " in LV2_PATH";
         return false;
     }
-    // The map lives as long as the session, so a plug-in may keep it.
+    // The map and the options live as long as the session, so a plug-in may keep them.
     uridMap = {this, mapCallback};
     mapFeature = {LV2_URID__map, &uridMap};
-    const LV2_Feature* features[] = {&mapFeature, nullptr};
+    describeOptions(rate, largestBlock);
+    const LV2_Feature* features[] = {&mapFeature, &optionsFeature, &boundedFeature, nullptr};
     instance = lilv_plugin_instantiate(plugin, rate, features);
     if (!instance)
     {
@@ -66,6 +71,22 @@ bool Lv2Session::instantiate(const std::string& uri, double rate, std::string& e
     }
     connectControls();
     return true;
+}
+
+void Lv2Session::describeOptions(double rate, std::uint32_t largestBlock)
+{
+    optionRate = static_cast<float>(rate);
+    optionBlock = static_cast<std::int32_t>(largestBlock);
+    const LV2_URID intType = mapUri(LV2_ATOM__Int);
+    const auto option = [&](const char* key, const void* value, LV2_URID type)
+    { return LV2_Options_Option{LV2_OPTIONS_INSTANCE, 0, mapUri(key), 4, type, value}; };
+    options = {option(LV2_BUF_SIZE__maxBlockLength, &optionBlock, intType),
+               option(LV2_BUF_SIZE__nominalBlockLength, &optionBlock, intType),
+               option(LV2_BUF_SIZE__minBlockLength, &optionMinimum, intType),
+               option(LV2_PARAMETERS__sampleRate, &optionRate, mapUri(LV2_ATOM__Float)),
+               LV2_Options_Option{}};
+    optionsFeature = {LV2_OPTIONS__options, options.data()};
+    boundedFeature = {LV2_BUF_SIZE__boundedBlockLength, nullptr};
 }
 
 void Lv2Session::connectControls()

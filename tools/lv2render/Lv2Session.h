@@ -2,8 +2,10 @@
 #pragma once
 
 #include <lilv/lilv.h>
+#include <lv2/options/options.h>
 #include <lv2/urid/urid.h>
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -12,8 +14,10 @@
 class Lv2Session
 {
 public:
-    /// Null, with the reason in `error`, when the URI names no plug-in that instantiates at `rate`.
-    static std::unique_ptr<Lv2Session> open(const std::string& uri, double rate, std::string& error);
+    /// Null, with the reason in `error`, when the URI names no plug-in that instantiates at `rate`. Runs are
+    /// promised to be no longer than `largestBlock` frames (the buf-size options).
+    static std::unique_ptr<Lv2Session> open(const std::string& uri, double rate, std::uint32_t largestBlock,
+                                            std::string& error);
     ~Lv2Session();
 
     /// false when the plug-in has no control input of that symbol.
@@ -34,7 +38,8 @@ public:
 
 private:
     Lv2Session() = default;
-    bool instantiate(const std::string& uri, double rate, std::string& error);
+    bool instantiate(const std::string& uri, double rate, std::uint32_t largestBlock, std::string& error);
+    void describeOptions(double rate, std::uint32_t largestBlock);
     void connectControls();
 
     LilvWorld* world = lilv_world_new();
@@ -42,6 +47,13 @@ private:
     LilvInstance* instance = nullptr;
     LV2_URID_Map uridMap{};
     LV2_Feature mapFeature{};
+    // The rate and block lengths as options, for plug-ins that require them (those made with DPF among them).
+    float optionRate = 0.0f;
+    std::int32_t optionBlock = 0;
+    std::int32_t optionMinimum = 1;
+    std::array<LV2_Options_Option, 5> options{};
+    LV2_Feature optionsFeature{};
+    LV2_Feature boundedFeature{};
     std::vector<std::string> uris;
     std::vector<float> controls;
     std::vector<std::uint32_t> inputPorts;

@@ -4,6 +4,7 @@
 #include "Lv2Session.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,7 +12,9 @@ namespace
 {
 constexpr const char* kUsage =
     "usage: lv2render URI IN OUT [--preset URI] [--set SYMBOL=VALUE ...] [--block N] "
-    "[--rate HZ]\n";
+    "[--rate HZ] [--time]\n";
+
+constexpr int kTimedRuns = 3;
 
 bool configure(Lv2Session& session, const CommandLine& line)
 {
@@ -35,7 +38,8 @@ bool configure(Lv2Session& session, const CommandLine& line)
     return true;
 }
 
-AudioClip render(Lv2Session& session, const AudioClip& input, std::uint32_t block)
+/// Plays the input through the plug-in; `runSeconds` gets the wall-clock time of the loop of run calls.
+AudioClip render(Lv2Session& session, const AudioClip& input, std::uint32_t block, double& runSeconds)
 {
     AudioClip output;
     output.sampleRate = input.sampleRate;
@@ -43,6 +47,7 @@ AudioClip render(Lv2Session& session, const AudioClip& input, std::uint32_t bloc
     std::vector<const float*> in(session.audioInputs());
     std::vector<float*> out(session.audioOutputs());
     session.activate();
+    const auto begin = std::chrono::steady_clock::now();
     for (std::size_t done = 0; done < input.frames(); done += block)
     {
         for (std::size_t c = 0; c < in.size(); ++c)
@@ -51,6 +56,7 @@ AudioClip render(Lv2Session& session, const AudioClip& input, std::uint32_t bloc
             out[c] = output.channels[c].data() + done;
         session.run(in, out, static_cast<std::uint32_t>(std::min<std::size_t>(block, input.frames() - done)));
     }
+    runSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     session.deactivate();
     return output;
 }
@@ -59,7 +65,7 @@ AudioClip render(Lv2Session& session, const AudioClip& input, std::uint32_t bloc
 int main(int argc, char** argv)
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    CommandLine line(arguments, {"--set", "--preset", "--block", "--rate"}, {});
+    CommandLine line(arguments, {"--set", "--preset", "--block", "--rate"}, {"--time"});
     const auto block = static_cast<std::uint32_t>(line.number("--block", 512, 1, 1 << 20));
     const double rawRate = line.number("--rate", 48000, 1, 1e7);
     if (!line.ok() || line.positional().size() != 3)
@@ -76,15 +82,27 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "lv2render: %s\n", error.empty() ? "no audio" : error.c_str());
         return 1;
     }
-    auto session = Lv2Session::open(args[0], input.sampleRate, error);
+    auto session = Lv2Session::open(args[0], input.sampleRate, block, error);
     if (!session || !configure(*session, line))
     {
         if (!error.empty()) std::fprintf(stderr, "lv2render: %s\n", error.c_str());
         return 1;
     }
-    const AudioClip output = render(*session, input, block);
+    double seconds = 0.0;
+    const AudioClip output = render(*session, input, block, seconds);
+    // The best of a few runs, as vsthost bench keeps: the first pays for cold caches and lazy binding.
+    for (int run = 1; line.has("--time") && run < kTimedRuns; ++run)
+    {
+        double again = 0.0;
+        render(*session, input, block, again);
+        seconds = std::min(seconds, again);
+    }
     for (const std::string& value : session->controlOutputs())
         std::printf("%s\n", value.c_str());
+    if (line.has("--time"))
+        std::printf("run: %.6f s, %.2f ns per frame (best of %d)\n", seconds,
+                    seconds * 1e9 / static_cast<double>(std::max<std::size_t>(1, input.frames())),
+                    kTimedRuns);
     if (!writeAudioFile(args[2], output, error))
     {
         std::fprintf(stderr, "lv2render: %s\n", error.c_str());
