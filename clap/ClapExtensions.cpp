@@ -1,6 +1,9 @@
-// audio-ports (one stereo input, one stereo output, in place allowed) and latency (none).
+// audio-ports (one stereo input, one stereo output, in place allowed), latency (none), and the lookup of
+// every table.
 #include "ClapExtensions.h"
 
+#include "ClapPlugin.h"
+#include "EditorPlatform.h"
 #include "abi/ext/AudioPorts.h"
 #include "abi/ext/Latency.h"
 
@@ -11,15 +14,17 @@ namespace qm07
 {
 namespace
 {
-/// Main thread.
-std::uint32_t portCount(const clap::clap_plugin*, bool)
+/// Main thread; no allocation.
+std::uint32_t portCount(const clap::clap_plugin* p, bool)
 {
+    ClapPlugin::of(p).hostAccess().expectMainThread("audio_ports.count");
     return 1;
 }
 
-/// Main thread. The engine has a double path and lets outputs alias inputs.
-bool portInfo(const clap::clap_plugin*, std::uint32_t index, bool isInput, clap::clap_audio_port_info* info)
+/// Main thread; no allocation. The engine has a double path and lets outputs alias inputs.
+bool portInfo(const clap::clap_plugin* p, std::uint32_t index, bool isInput, clap::clap_audio_port_info* info)
 {
+    ClapPlugin::of(p).hostAccess().expectMainThread("audio_ports.get");
     if (index != 0 || !info) return false;
     *info = {};
     info->id = 0;
@@ -31,9 +36,10 @@ bool portInfo(const clap::clap_plugin*, std::uint32_t index, bool isInput, clap:
     return true;
 }
 
-/// Main thread.
-std::uint32_t latencySamples(const clap::clap_plugin*)
+/// Main thread; no allocation.
+std::uint32_t latencySamples(const clap::clap_plugin* p)
 {
+    ClapPlugin::of(p).hostAccess().expectMainThread("latency.get");
     return 0;
 }
 
@@ -46,7 +52,11 @@ const void* clapExtension(const char* id)
     if (!id) return nullptr;
     if (std::strcmp(id, clap::CLAP_EXT_AUDIO_PORTS) == 0) return &kAudioPorts;
     if (std::strcmp(id, clap::CLAP_EXT_LATENCY) == 0) return &kLatency;
-    return nullptr;
+    if (std::strcmp(id, clap::CLAP_EXT_PARAMS) == 0) return &paramsExtension();
+    if (std::strcmp(id, clap::CLAP_EXT_STATE) == 0) return &stateExtension();
+    if (std::strcmp(id, clap::CLAP_EXT_GUI) == 0) return &guiExtension();
+    if (std::strcmp(id, clap::CLAP_EXT_TIMER_SUPPORT) == 0) return &timerExtension();
+    return platformExtension(id);
 }
 
 } // namespace qm07

@@ -1,6 +1,12 @@
-// One CLAP instance: the table the host calls through, and the lifecycle it walks.
+// One CLAP instance: the table the host calls through, the lifecycle it walks, and what the extensions
+// share: the values, the editor's events, the audio side and the editor.
 #pragma once
 
+#include "ClapGui.h"
+#include "ClapProcessor.h"
+#include "EditEventQueue.h"
+#include "HostAccess.h"
+#include "SharedValues.h"
 #include "abi/Plugin.h"
 
 #include <atomic>
@@ -15,6 +21,17 @@ public:
     explicit ClapPlugin(const clap::clap_host* host);
 
     const clap::clap_plugin* table() const { return &plugin; }
+    static ClapPlugin& of(const clap::clap_plugin* p) { return *static_cast<ClapPlugin*>(p->plugin_data); }
+
+    const HostAccess& hostAccess() const { return host; }
+    SharedValues& values() { return shared; }
+    EditEventQueue& edits() { return editEvents; }
+    ClapGui& editor() { return gui; }
+    GainReductionFeed& meterFeed() { return processor.gainReductionFeed(); }
+    /// Main thread: the rate of the last activation, or the VST default before the first.
+    double sampleRate() const { return rate; }
+    /// While not processing: a known Push noise, for reproducible renders.
+    void seedNoise(std::uint32_t seed) { processor.seedNoise(seed); }
 
 private:
     enum class Stage
@@ -25,7 +42,6 @@ private:
         processing
     };
 
-    static ClapPlugin& of(const clap::clap_plugin* p) { return *static_cast<ClapPlugin*>(p->plugin_data); }
     static bool init(const clap::clap_plugin* p);
     static void destroy(const clap::clap_plugin* p);
     static bool activate(const clap::clap_plugin* p, double rate, std::uint32_t minFrames,
@@ -43,12 +59,14 @@ private:
     bool moveStage(Stage from, Stage to);
 
     clap::clap_plugin plugin;
-    const clap::clap_host* host;
-    const void* hostLog = nullptr;
+    HostAccess host;
+    SharedValues shared;
+    EditEventQueue editEvents;
+    ClapProcessor processor;
+    ClapGui gui;
     // Main-thread and audio-thread calls both read it; the host orders the changes.
     std::atomic<Stage> stage{Stage::created};
-    double sampleRate = 0.0;
-    std::uint32_t maxFrames = 0;
+    double rate = 44100.0;
 };
 
 } // namespace qm07

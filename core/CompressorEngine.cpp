@@ -22,6 +22,13 @@ void CompressorEngine::setSampleRate(double rate)
     meterFeed.sampleRateChanged(rate);
 }
 
+void CompressorEngine::reset()
+{
+    envelope = kEnvelopeOffset;
+    sidechain.states() = {};
+    meterFeed.rest();
+}
+
 void CompressorEngine::process(const ParameterValues& values, const float* const* inputs,
                                float* const* outputs, std::int32_t frames)
 {
@@ -36,7 +43,17 @@ void CompressorEngine::process(const ParameterValues& values, const double* cons
     processChunks(inputs, outputs, frames);
 }
 
-// Formats that split blocks at every parameter event call this often: unchanged values cost a comparison.
+namespace
+{
+bool sameBits(float a, float b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+} // namespace
+
+// Formats that split blocks at every parameter event call this often: unchanged values cost a comparison,
+// and a change recomputes only what depends on it. Every coefficient is a function of its inputs alone, so
+// skipping one whose inputs are unchanged leaves the very bits it would have computed.
 void CompressorEngine::setUp(const ParameterValues& values)
 {
     const SetUpKey now{values, sampleRate, envelopeArmed.load(std::memory_order_relaxed),
@@ -45,20 +62,27 @@ void CompressorEngine::setUp(const ParameterValues& values)
         now.sampleRate == key.sampleRate && now.envelopeArmed == key.envelopeArmed &&
         now.sidechainArmed == key.sidechainArmed)
         return;
+    const bool fresh = !setUpDone || now.sampleRate != key.sampleRate;
+    const bool envelopeDue = now.envelopeArmed && (fresh || !key.envelopeArmed ||
+                                                   !sameBits(values[kAttack], key.values[kAttack]) ||
+                                                   !sameBits(values[kRelease], key.values[kRelease]));
+    const bool sidechainDue =
+        now.sidechainArmed && (fresh || !key.sidechainArmed ||
+                               positionByThirds(values[kScMode]) != positionByThirds(key.values[kScMode]));
     key = now;
     setUpDone = true;
-    computeConstants();
+    computeConstants(envelopeDue, sidechainDue);
 }
 
-void CompressorEngine::computeConstants()
+void CompressorEngine::computeConstants(bool envelopeDue, bool sidechainDue)
 {
     const BlockSettings block = blockSettingsFrom(key.values);
-    if (key.envelopeArmed)
+    if (envelopeDue)
     {
         constants.attackCoef = attackCoefficient(key.values[kAttack], key.sampleRate);
         constants.releaseCoef = releaseCoefficient(key.values[kRelease], key.sampleRate);
     }
-    if (key.sidechainArmed) sidechain.update(block.scMode, key.sampleRate);
+    if (sidechainDue) sidechain.update(block.scMode, key.sampleRate);
     constants.threshold = block.threshold;
     constants.slope = block.slope;
     constants.halfKnee = block.halfKnee;

@@ -40,6 +40,10 @@ public:
     void process(const ParameterValues& values, const double* const* inputs, double* const* outputs,
                  std::int32_t frames);
 
+    /// Not while processing: the envelope and the side-chain filter back to where a new engine starts, the
+    /// meter at rest. Values, coefficients, rate and the Push noise stay.
+    void reset();
+
     /// Where the editor's meter takes its reading from (any thread; see GainReductionFeed).
     GainReductionFeed& gainReductionFeed() { return meterFeed; }
     /// While not processing: restarts the Push noise from a known seed, for reproducible renders.
@@ -64,7 +68,8 @@ private:
     template <typename Sample>
     void processChunks(const Sample* const* inputs, Sample* const* outputs, std::int32_t frames);
     void setUp(const ParameterValues& values);
-    void computeConstants();
+    /// The block constants from `key`; the envelope's and the side-chain's coefficients only when due.
+    void computeConstants(bool envelopeDue, bool sidechainDue);
 
     double envelope;
     double sampleRate = 0.0;

@@ -23,6 +23,9 @@ public:
     void deactivate() { active.store(false, std::memory_order_release); }
     bool isActive() const { return active.load(std::memory_order_acquire); }
 
+    /// Any thread: the reading back at rest, as after a silence.
+    void rest() { value.store(kRest, std::memory_order_relaxed); }
+
     /// Editor thread: the gain reduction to show, in dB.
     double reading() const { return value.load(std::memory_order_relaxed); }
 

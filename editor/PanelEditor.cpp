@@ -3,7 +3,6 @@
 
 #include "CFrame.h"
 #include "CKnob.h"
-#include "CFrame.h"
 #include "PlatformFrame.h"
 
 namespace qm07
@@ -69,6 +68,16 @@ void PanelEditor::showGainReduction(double dB)
 void* PanelEditor::window() const
 {
     return frame ? frame->getWindow() : nullptr;
+}
+
+void PanelEditor::setVisible(bool visible)
+{
+    if (frame) frame->setWindowVisible(visible);
+}
+
+int PanelEditor::eventDescriptor() const
+{
+    return frame ? frame->getEventDescriptor() : -1;
 }
 
 void PanelEditor::beginEdit(std::int32_t index)

@@ -39,6 +39,10 @@ public:
     void showGainReduction(double dB);
     /// The frame's native window, or null while closed.
     void* window() const;
+    /// Shows or hides the frame's window; nothing while closed.
+    void setVisible(bool visible);
+    /// What the host's main loop watches for the window's events, or −1 (closed, or none needed).
+    int eventDescriptor() const;
 
     void beginEdit(std::int32_t index) override;
     void endEdit(std::int32_t index) override;

@@ -11,7 +11,7 @@ packages=(
   libjack-jackd2-dev jackd2
   python3-cairo python3-numpy python3-pil fonts-dejavu-core
   clang-14 libclang-rt-14-dev libfuzzer-14-dev
-  zam-plugins lsp-plugins-vst ardour
+  zam-plugins lsp-plugins-vst ardour qtractor
   lv2-dev sordi liblilv-dev lilv-utils jalv jackd2 x11-utils
 )
 

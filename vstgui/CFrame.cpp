@@ -66,6 +66,16 @@ void* CFrame::getWindow() const
     return platformFrame ? platform::getWindow(*platformFrame) : nullptr;
 }
 
+void CFrame::setWindowVisible(bool visible)
+{
+    if (platformFrame) platform::showWindow(*platformFrame, visible);
+}
+
+int CFrame::getEventDescriptor() const
+{
+    return platformFrame ? platform::eventDescriptor(*platformFrame) : -1;
+}
+
 void* CFrame::getOuterWindow() const
 {
     return platformFrame ? platform::getOuterWindow(*platformFrame) : nullptr;

@@ -101,6 +101,10 @@ public:
     void* getSystemWindow() const { return systemWindow; }
     /// The frame's own native window, or null.
     void* getWindow() const;
+    /// Shows or hides the frame's own window.
+    void setWindowVisible(bool visible);
+    /// What a host's main loop watches for the window's events, or −1 where the system delivers them.
+    int getEventDescriptor() const;
 
     /// Platform window code: a paint request for `rect`, with `deviceContext` on the window's pixels.
     void paintRect(CDrawContext* deviceContext, const CRect& rect);

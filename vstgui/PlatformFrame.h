@@ -31,6 +31,11 @@ void* getWindow(const PlatformFrame& platformFrame);
 /// At the host's idle: handles the window's pending events where the frame reads them itself (X11);
 /// nothing where the system delivers them to the window's procedure.
 void handleWindowEvents(PlatformFrame& platformFrame);
+/// Maps or unmaps (shows or hides) the frame's own window; nothing without one.
+void showWindow(PlatformFrame& platformFrame, bool visible);
+/// The descriptor a host's main loop watches for the window's events (the X connection's socket), or −1
+/// where the system delivers them to the window's procedure.
+int eventDescriptor(const PlatformFrame& platformFrame);
 /// Registers the window as a drop target for `frame` (or revokes it); false without a window.
 bool setDropTarget(PlatformFrame& platformFrame, CFrame& frame, bool active);
 /// Shows the cursor of a `CCursorType`, saving the current one as the default the first time.

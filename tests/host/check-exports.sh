@@ -1,26 +1,27 @@
 #!/usr/bin/env bash
-# Checks a built plug-in from the outside: it exports exactly VSTPluginMain and main, and a DLL
-# imports nothing but Windows system libraries (the compiler's runtime must be linked in statically).
+# Checks a built plug-in from the outside: it exports exactly the names given, and a Windows DLL imports
+# nothing but Windows system libraries (the compiler's runtime must be linked in statically).
+# Usage: check-exports.sh PLUGIN NAME...   (the VST module: VSTPluginMain main; the .clap: clap_entry)
 set -euo pipefail
 plugin=$1
+shift
 [ -f "$plugin" ] || { echo "no such file: $plugin"; exit 1; }
+[ $# -gt 0 ] || { echo "usage: $0 PLUGIN NAME..."; exit 1; }
 
-case "$plugin" in
-  *.dll)
-    dump=$(objdump -p "$plugin")
-    exports=$(awk '/^\[Ordinal\/Name Pointer\] Table/ { table = 1; next } table && NF == 0 { table = 0 } table { print $NF }' <<<"$dump")
-    imports=$(awk '/DLL Name:/ { print $3 }' <<<"$dump")
-    ;;
-  *)
-    exports=$(nm -D --defined-only "$plugin" | awk '{ print $NF }')
-    imports=
-    ;;
-esac
+if objdump -f "$plugin" | grep -q 'pei-x86-64'; then
+  dump=$(objdump -p "$plugin")
+  exports=$(awk '/^\[Ordinal\/Name Pointer\] Table/ { table = 1; next } table && NF == 0 { table = 0 } table { print $NF }' <<<"$dump")
+  imports=$(awk '/DLL Name:/ { print $3 }' <<<"$dump")
+else
+  exports=$(nm -D --defined-only "$plugin" | awk '{ print $NF }')
+  imports=
+fi
 
 status=0
-sorted=$(sort <<<"$exports" | tr '\n' ' ')
-if [ "$sorted" != "VSTPluginMain main " ]; then
-  echo "exports should be exactly VSTPluginMain and main, found: $sorted"
+found=$(sort <<<"$exports" | tr '\n' ' ')
+wanted=$(printf '%s\n' "$@" | sort | tr '\n' ' ')
+if [ "$found" != "$wanted" ]; then
+  echo "exports should be exactly $wanted, found: $found"
   status=1
 fi
 
@@ -32,5 +33,5 @@ for dll in $imports; do
   fi
 done
 
-[ $status -eq 0 ] && echo "exports: $sorted${imports:+; imports: $(tr '\n' ' ' <<<"$imports")}"
+[ $status -eq 0 ] && echo "exports: $found${imports:+; imports: $(tr '\n' ' ' <<<"$imports")}"
 exit $status

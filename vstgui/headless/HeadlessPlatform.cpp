@@ -112,6 +112,16 @@ void* getWindow(const PlatformFrame& platformFrame)
 
 void handleWindowEvents(PlatformFrame&) {}
 
+void showWindow(PlatformFrame& platformFrame, bool visible)
+{
+    if (platformFrame.window) platformFrame.window->visible = visible;
+}
+
+int eventDescriptor(const PlatformFrame&)
+{
+    return -1;
+}
+
 bool setDropTarget(PlatformFrame& platformFrame, CFrame&, bool active)
 {
     if (!platformFrame.window) return false;

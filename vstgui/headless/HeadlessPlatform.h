@@ -30,6 +30,7 @@ struct Window
     CFrame* frame = nullptr;      ///< the frame linked to the window, or null
     std::int32_t contextsOut = 0; ///< drawing contexts on the window not yet destroyed
     bool dropTarget = false;
+    bool visible = true; ///< shown, as every frame's window is when made
     bool paintPending = false;
     CRect pendingPaint;
 };

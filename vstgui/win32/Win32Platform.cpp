@@ -116,6 +116,16 @@ void handleWindowEvents(PlatformFrame&)
     // The host's message loop delivers them to the window procedure.
 }
 
+void showWindow(PlatformFrame& platformFrame, bool visible)
+{
+    if (platformFrame.window) ShowWindow(platformFrame.window, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+int eventDescriptor(const PlatformFrame&)
+{
+    return -1;
+}
+
 bool setDropTarget(PlatformFrame& platformFrame, CFrame& frame, bool active)
 {
     if (!platformFrame.window) return false;

@@ -341,6 +341,16 @@ void FrameWindow::resize(std::int32_t width, std::int32_t height)
     pixels = WindowPixels(width, height);
 }
 
+void FrameWindow::setMapped(bool mapped)
+{
+    if (gone) return;
+    if (mapped)
+        xcb_map_window(link, window);
+    else
+        xcb_unmap_window(link, window);
+    xcb_flush(link);
+}
+
 void FrameWindow::showCursor(std::uint16_t glyph)
 {
     xcb_cursor_t cursor = XCB_NONE;

@@ -67,6 +67,9 @@ public:
     /// When the last borrower is done, the pixels that changed go to the server.
     void returnSurface();
     void resize(std::int32_t width, std::int32_t height);
+    void setMapped(bool mapped);
+    /// The connection's socket, readable when events arrive.
+    int descriptor() const { return xcb_get_file_descriptor(link); }
     /// A glyph of the standard cursor font, or the parent's cursor for `kParentCursor`.
     void showCursor(std::uint16_t glyph);
     static constexpr std::uint16_t kParentCursor = 0xFFFF;

@@ -130,6 +130,16 @@ void handleWindowEvents(PlatformFrame& platformFrame)
     if (platformFrame.window) platformFrame.window->handleEvents();
 }
 
+void showWindow(PlatformFrame& platformFrame, bool visible)
+{
+    if (platformFrame.window) platformFrame.window->setMapped(visible);
+}
+
+int eventDescriptor(const PlatformFrame& platformFrame)
+{
+    return platformFrame.window ? platformFrame.window->descriptor() : -1;
+}
+
 bool setDropTarget(PlatformFrame&, CFrame&, bool)
 {
     // No drag-and-drop protocol is spoken here.
