@@ -104,6 +104,20 @@ bool applyStateFile(PluginInstance& plugin, const std::string& path)
     return true;
 }
 
+bool saveStateFile(PluginInstance& plugin, const std::string& path)
+{
+    const std::vector<std::uint8_t> bytes = plugin.saveState();
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (bytes.empty() || !file)
+    {
+        std::fprintf(stderr, "vsthost: cannot save the plug-in's state to %s\n", path.c_str());
+        return false;
+    }
+    std::printf("Saved     %zu bytes of state to %s\n", bytes.size(), path.c_str());
+    return true;
+}
+
 bool applyStateAndSettings(PluginInstance& plugin, const CommandLine& line)
 {
     const std::string state = line.value("--state", "");

@@ -27,6 +27,8 @@ bool parseSetting(PluginInstance& plugin, const std::string& setting, int& index
 bool applySettings(PluginInstance& plugin, const std::vector<std::string>& settings);
 /// Loads a file of raw state bytes into the plug-in; false with a message when it cannot.
 bool applyStateFile(PluginInstance& plugin, const std::string& path);
+/// Writes the plug-in's state to a file as raw bytes; false with a message when it cannot.
+bool saveStateFile(PluginInstance& plugin, const std::string& path);
 /// The state file of --state, when given, then the --set settings; false with a message at a problem.
 bool applyStateAndSettings(PluginInstance& plugin, const CommandLine& line);
 /// Prints, one line each, what the plug-in logged and the faults the host saw since the last call.

@@ -44,7 +44,7 @@ bool parseChanges(PluginInstance& plugin, const std::vector<std::string>& texts,
 
 int runRender(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--set", "--at", "--state", "--block", "--rate"}, {"--double"});
+    CommandLine line(args, {"--set", "--at", "--state", "--save-state", "--block", "--rate"}, {"--double"});
     const int block = static_cast<int>(line.number("--block", kDefaultBlockSize, 1, 1 << 20));
     const double rawRate = line.number("--rate", kDefaultRawRate, 1, 1e7);
     if (!line.ok() || line.positional().size() != 3)
@@ -77,6 +77,8 @@ int runRender(const std::vector<std::string>& args)
         renderClip(*plugin, input, useDouble ? Precision::Double : Precision::Single, changes);
     const std::size_t failed = plugin->failedBlocks();
     plugin->stop();
+    const std::string savePath = line.value("--save-state", "");
+    if (!savePath.empty() && !saveStateFile(*plugin, savePath)) return 1;
     std::printf("Rendered %s in %s precision, blocks of %d frames\n", plugin->name().c_str(),
                 useDouble ? "double" : "single", block);
     printMessages(*plugin);
