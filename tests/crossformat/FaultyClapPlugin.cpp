@@ -3,7 +3,8 @@
 // parameters from 0 to 1: "Level" scales the audio and is stored unclamped; "Bias" claims a default of 0.5
 // but starts at 0.25. Texts ignore the capacity they are given; the state is read with one read; blocks
 // above 96 kHz fail; the first flush reports an unpaired gesture end and a value out of range; the first
-// block asks for a flush from the audio thread.
+// block asks for a flush from the audio thread. Its overruns stay inside the guards the battery puts after
+// every buffer, so the sanitizer builds run it too.
 #include "abi/Entry.h"
 #include "abi/Features.h"
 #include "abi/ext/AudioPorts.h"

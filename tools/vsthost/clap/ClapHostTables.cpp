@@ -30,7 +30,7 @@ const void* getExtension(const clap_host* host, const char* id)
     return of(host).extension(id);
 }
 
-/// Any thread; we never restart an instance, so the request is only reported.
+/// Any thread; allocates. We never restart an instance, so the request is only reported.
 void requestRestart(const clap_host* host)
 {
     of(host).note("the plug-in asked for a restart, which this host does not do");
@@ -69,31 +69,32 @@ void log(const clap_host* host, clap_log_severity severity, const char* message)
                  (message ? message : "(null)"));
 }
 
-/// Main thread.
+/// Main thread; allocates only to note a fault.
 void rescanParameters(const clap_host* host, clap_param_rescan_flags flags)
 {
     of(host).rescanParameters(flags);
 }
 
-/// Main thread; we keep no automation to clear.
+/// Main thread; allocates only to note a fault. We keep no automation to clear.
 void clearParameter(const clap_host* host, clap_id, clap_param_clear_flags)
 {
     of(host).expectMainThread("params.clear");
 }
 
-/// Any thread but the audio thread; no allocation. The flush follows at the next idle pass.
+/// Any thread but the audio thread; no allocation but to note a fault. The flush follows at the next idle
+/// pass.
 void requestFlush(const clap_host* host)
 {
     of(host).requestFlush();
 }
 
-/// Main thread; we keep no project to save.
+/// Main thread; allocates only to note a fault. We keep no project to save.
 void markDirty(const clap_host* host)
 {
     of(host).expectMainThread("state.mark_dirty");
 }
 
-/// Any thread; a fixed-size window has none.
+/// Any thread; no allocation. A fixed-size window has none.
 void resizeHintsChanged(const clap_host*) {}
 
 /// Any thread; no allocation. Our window follows at the next idle pass.
@@ -102,61 +103,61 @@ bool requestResize(const clap_host* host, std::uint32_t width, std::uint32_t hei
     return of(host).requestResize(width, height);
 }
 
-/// Any thread; the embedded editor is shown and hidden with our window, not on request.
+/// Any thread; no allocation. The embedded editor is shown and hidden with our window, not on request.
 bool requestShowOrHide(const clap_host*)
 {
     return false;
 }
 
-/// Any thread; only floating windows close themselves, and we embed.
+/// Any thread; allocates. Only floating windows close themselves, and we embed.
 void guiClosed(const clap_host* host, bool wasDestroyed)
 {
     of(host).note(std::string("the plug-in says its window closed") + (wasDestroyed ? " and is gone" : ""));
 }
 
-/// Main thread.
+/// Main thread; allocates.
 bool registerTimer(const clap_host* host, std::uint32_t periodMs, clap_id* id)
 {
     return of(host).registerTimer(periodMs, id);
 }
 
-/// Main thread.
+/// Main thread; no allocation but to note a fault.
 bool unregisterTimer(const clap_host* host, clap_id id)
 {
     return of(host).unregisterTimer(id);
 }
 
-/// Main thread.
+/// Main thread; allocates.
 bool registerFd(const clap_host* host, int fd, clap_posix_fd_flags_t flags)
 {
     return of(host).registerFd(fd, flags);
 }
 
-/// Main thread.
+/// Main thread; no allocation but to note a fault.
 bool modifyFd(const clap_host* host, int fd, clap_posix_fd_flags_t flags)
 {
     return of(host).modifyFd(fd, flags);
 }
 
-/// Main thread.
+/// Main thread; no allocation but to note a fault.
 bool unregisterFd(const clap_host* host, int fd)
 {
     return of(host).unregisterFd(fd);
 }
 
-/// Main thread, only inside activate; we read the latency when it is asked for.
+/// Main thread, only inside activate; allocates only to note a fault. We read the latency when asked.
 void latencyChanged(const clap_host* host)
 {
     of(host).latencyChanged();
 }
 
-/// Main thread; we rescan no ports.
+/// Main thread; no allocation. We rescan no ports.
 bool rescanFlagSupported(const clap_host*, std::uint32_t)
 {
     return false;
 }
 
-/// Main thread; we rescan no ports.
+/// Main thread; allocates. We rescan no ports.
 void rescanPorts(const clap_host* host, std::uint32_t)
 {
     of(host).note("the plug-in asked for an audio-port rescan, which this host does not do");

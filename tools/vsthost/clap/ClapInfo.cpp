@@ -90,10 +90,15 @@ std::string flagNames(clap_param_info_flags flags)
     return names;
 }
 
-std::string valueText(ClapInstance& plugin, int index, double value)
+/// The plug-in's text for value, padded to width characters (a UTF-8 sequence counts as one).
+std::string valueText(ClapInstance& plugin, int index, double value, std::size_t width)
 {
     char buffer[CLAP_NAME_SIZE] = {};
-    return plugin.valueToText(index, value, buffer, sizeof(buffer)) ? buffer : "(none)";
+    const std::string text = plugin.valueToText(index, value, buffer, sizeof(buffer)) ? buffer : "(none)";
+    std::size_t characters = 0;
+    for (const unsigned char c : text)
+        characters += (c & 0xC0) != 0x80;
+    return text + std::string(width > characters ? width - characters : 0, ' ');
 }
 
 void printParameters(ClapInstance& plugin)
@@ -101,14 +106,16 @@ void printParameters(ClapInstance& plugin)
     std::printf("Parameters:  %d\n", plugin.parameterCount());
     std::printf("  %3s %5s  %-10s %10s %10s %10s  %-10s %-10s %-10s %s\n", "#", "Id", "Name", "Minimum",
                 "Maximum", "Default", "(text)", "(text)", "(text)", "Flags");
+    constexpr std::size_t kTextWidth = 10;
     for (int i = 0; i < plugin.parameterCount(); ++i)
     {
         const clap_param_info& info = plugin.parameterInfo(i);
-        std::printf("  %3d %5u  %-10s %10g %10g %10g  %-10s %-10s %-10s %s\n", i, info.id,
+        std::printf("  %3d %5u  %-10s %10g %10g %10g  %s %s %s %s\n", i, info.id,
                     plugin.parameterName(i).c_str(), info.min_value, info.max_value, info.default_value,
-                    valueText(plugin, i, info.min_value).c_str(),
-                    valueText(plugin, i, info.max_value).c_str(),
-                    valueText(plugin, i, info.default_value).c_str(), flagNames(info.flags).c_str());
+                    valueText(plugin, i, info.min_value, kTextWidth).c_str(),
+                    valueText(plugin, i, info.max_value, kTextWidth).c_str(),
+                    valueText(plugin, i, info.default_value, kTextWidth).c_str(),
+                    flagNames(info.flags).c_str());
     }
 }
 } // namespace
