@@ -1,8 +1,6 @@
 // vsthost info for CLAP: the descriptor, what the plug-in offers, and its parameters in plain values.
 #include "ClapInfo.h"
 
-#include "ClapPlatform.h"
-
 #include <cstdio>
 
 using namespace qm07::clap;
@@ -70,10 +68,6 @@ void printEditor(ClapInstance& plugin)
         for (const bool floating : {false, true})
             if (plugin.guiSupports(api, floating))
                 std::printf(" %s %s", api, floating ? "floating" : "embedded");
-    int width = 0;
-    int height = 0;
-    if (plugin.editorSize(width, height))
-        std::printf(", %dx%d as %s", width, height, ClapPlatform::windowApi());
     std::printf("\n");
 }
 
@@ -132,6 +126,5 @@ void printClapInfo(ClapInstance& plugin, const std::string& path)
     if (plugin.latency(frames)) std::printf("Latency:     %u\n", frames);
     plugin.stop();
     printEditor(plugin);
-    plugin.closeEditor();
     printParameters(plugin);
 }

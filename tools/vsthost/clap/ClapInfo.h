@@ -5,6 +5,6 @@
 
 #include <string>
 
-/// Main thread. Descriptor, extensions, ports, latency, editor and every parameter with its range,
-/// default and texts.
+/// Main thread. Descriptor, extensions, ports, latency, the window APIs the editor supports, and every
+/// parameter with its range, default and texts.
 void printClapInfo(ClapInstance& plugin, const std::string& path);
