@@ -269,6 +269,5 @@ void ClapInstance::stop()
 
 std::vector<std::string> ClapInstance::takeMessages()
 {
-    serviceMainThread();
     return context->takeMessages();
 }
