@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ClapEditor.h"
+#include "CompressorPanel.h"
 #include "EditorPlatform.h"
 #include "abi/ext/Gui.h"
 
@@ -15,8 +16,8 @@ namespace qm07
 class ClapGui
 {
 public:
-    static constexpr std::uint32_t kWidth = 800;
-    static constexpr std::uint32_t kHeight = 220;
+    static constexpr std::uint32_t kWidth = kPanelWidth;
+    static constexpr std::uint32_t kHeight = kPanelHeight;
     static constexpr std::uint32_t kPumpMilliseconds = 30;
 
     explicit ClapGui(const ClapEditor::Links& to) : links(to) {}

@@ -43,7 +43,7 @@ void destroy(const clap::clap_plugin* p)
     onMain(p, "gui.destroy").editor().destroy();
 }
 
-/// Main thread. The panel draws at one scale; the host scales nothing of it either.
+/// Main thread; no allocation. The panel draws at one scale; the host scales nothing of it either.
 bool setScale(const clap::clap_plugin* p, double)
 {
     onMain(p, "gui.set_scale");
@@ -94,14 +94,14 @@ bool setParent(const clap::clap_plugin* p, const clap::clap_window* window)
     return self.editor().setParent(window, self.sampleRate());
 }
 
-/// Main thread. Embedded only: there is no window of our own to keep above another.
+/// Main thread; no allocation. Embedded only: there is no window of our own to keep above another.
 bool setTransient(const clap::clap_plugin* p, const clap::clap_window*)
 {
     onMain(p, "gui.set_transient");
     return false;
 }
 
-/// Main thread. Embedded only: the host's window has the title.
+/// Main thread; no allocation. Embedded only: the host's window has the title.
 void suggestTitle(const clap::clap_plugin* p, const char*)
 {
     onMain(p, "gui.suggest_title");
@@ -119,7 +119,7 @@ bool hide(const clap::clap_plugin* p)
     return onMain(p, "gui.hide").editor().hide();
 }
 
-/// Main thread: the editor's idle, at about 30 Hz.
+/// Main thread; may allocate (drawing). The editor's idle, at about 30 Hz.
 void onTimer(const clap::clap_plugin* p, clap::clap_id id)
 {
     ClapGui& gui = onMain(p, "timer_support.on_timer").editor();

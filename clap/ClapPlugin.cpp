@@ -119,7 +119,7 @@ const void* ClapPlugin::getExtension(const clap::clap_plugin*, const char* id)
     return clapExtension(id);
 }
 
-/// Main thread; nothing is ever requested.
+/// Main thread; no allocation. Nothing is ever requested.
 void ClapPlugin::onMainThread(const clap::clap_plugin* p)
 {
     of(p).host.expectMainThread("on_main_thread");

@@ -11,7 +11,7 @@ namespace qm07
 
 namespace
 {
-/// Main thread; the editor reads what arrived, whatever the flags say.
+/// Main thread; may allocate (drawing). The editor reads what arrived, whatever the flags say.
 void onFd(const clap::clap_plugin* p, int, clap::clap_posix_fd_flags_t)
 {
     ClapPlugin& self = ClapPlugin::of(p);

@@ -1,15 +1,17 @@
 # Installing the plug-in where hosts look for it, and the packages users install: a Debian package of the
-# Linux plug-in (to /usr/lib/vst, and the LV2 bundle that lv2/ installs to /usr/lib/lv2) with the JACK
-# application (to /usr/bin, its desktop entry and icon, as standalone/ installs them), and a zip of the
-# Windows DLL with a short install note. Nothing else of the tree is installed.
+# Linux plug-in (to /usr/lib/vst, the CLAP plug-in that clap/ installs to /usr/lib/clap, and the LV2 bundle
+# that lv2/ installs to /usr/lib/lv2) with the JACK application (to /usr/bin, its desktop entry and icon, as
+# standalone/ installs them), and a zip of the Windows VST DLL and .clap with a short install note. Nothing
+# else of the tree is installed.
 set(CPACK_PACKAGE_NAME qm07-compressor)
 set(CPACK_PACKAGE_VENDOR ${QM07_VENDOR})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 if(WIN32)
-  set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${QM07_PRODUCT_NAME}: a stereo feed-forward compressor, VST 2.4 plug-in")
+  set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+      "${QM07_PRODUCT_NAME}: a stereo feed-forward compressor, VST 2.4 and CLAP plug-in")
 else()
   set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-      "${QM07_PRODUCT_NAME}: a stereo feed-forward compressor, VST 2.4 and LV2 plug-in and JACK application")
+      "${QM07_PRODUCT_NAME}: a stereo feed-forward compressor, VST 2.4, CLAP and LV2 plug-in and JACK application")
 endif()
 set(CPACK_STRIP_FILES ON)
 

@@ -18,6 +18,12 @@ if(CMAKE_CXX_FLAGS MATCHES "-fsanitize=")
   set(QM07_SANITIZED ON)
 endif()
 
+# Qtractor's plug-in scanner, a host we did not write that reads CLAP plug-ins (tools/install-deps.sh installs
+# qtractor).
+if(NOT CMAKE_CROSSCOMPILING)
+  find_program(QM07_QTRACTOR_SCAN qtractor_plugin_scan PATHS /usr/lib/${CMAKE_LIBRARY_ARCHITECTURE}/qtractor)
+endif()
+
 # Native tests that need a display bring their own. The server must not reset when its last client leaves:
 # a test that closes every connection would find the next one refused while it does.
 set(QM07_VIRTUAL_DISPLAY xvfb-run -a -s "-screen 0 1280x1024x24 -noreset")

@@ -111,6 +111,23 @@ void steady(benchmark::State& state, std::uint32_t block)
     timeClap(state, block, [](Events&, std::uint32_t&) {});
 }
 
+/// Steady with the side-chain filter on: one event at the start of each block that moves nothing after the
+/// first, for comparing the automation of SC Mode with.
+void steadySidechain(benchmark::State& state)
+{
+    timeClap(state, kLongBlock,
+             [](Events& events, std::uint32_t&)
+             {
+                 clap_event_param_value e{};
+                 e.header = {sizeof e, 0, CLAP_CORE_EVENT_SPACE_ID, CLAP_EVENT_PARAM_VALUE, 0};
+                 e.param_id = kScMode;
+                 e.note_id = -1;
+                 e.port_index = e.channel = e.key = -1;
+                 e.value = 1.0;
+                 events.values.assign(1, e);
+             });
+}
+
 void automated(benchmark::State& state, Automation automation)
 {
     timeClap(state, kLongBlock,
@@ -162,6 +179,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RegisterBenchmark("steady/512", steady, kLongBlock);
     benchmark::RegisterBenchmark("steady/16", steady, 16u);
+    benchmark::RegisterBenchmark("steady-sc-a/512", steadySidechain);
     for (const Automation& automation : kAutomations)
         benchmark::RegisterBenchmark((std::string("change-every-32/") + automation.name).c_str(), automated,
                                      automation);

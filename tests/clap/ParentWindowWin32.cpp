@@ -15,8 +15,8 @@ HWND hwndOf(void* handle)
 } // namespace
 
 ParentWindow::ParentWindow()
-    : handle(CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 820, 260, nullptr,
-                             nullptr, GetModuleHandleA(nullptr), nullptr))
+    : handle(CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 820, 260, nullptr, nullptr,
+                             GetModuleHandleA(nullptr), nullptr))
 {
 }
 
