@@ -40,6 +40,21 @@ bool parseChanges(PluginInstance& plugin, const std::vector<std::string>& texts,
     return true;
 }
 
+/// Plays input through the plug-in and stops it; false with a message when a block failed.
+bool renderAndStop(PluginInstance& plugin, const AudioClip& input, bool useDouble, int block,
+                   const std::vector<ParameterChange>& changes, AudioClip& output)
+{
+    plugin.start(input.sampleRate, block);
+    output = renderClip(plugin, input, useDouble ? Precision::Double : Precision::Single, changes);
+    const std::size_t failed = plugin.failedBlocks();
+    plugin.stop();
+    std::printf("Rendered %s in %s precision, blocks of %d frames\n", plugin.name().c_str(),
+                useDouble ? "double" : "single", block);
+    printMessages(plugin);
+    if (failed == 0) return true;
+    std::fprintf(stderr, "vsthost: %zu blocks failed\n", failed);
+    return false;
+}
 } // namespace
 
 int runRender(const std::vector<std::string>& args)
@@ -72,23 +87,12 @@ int runRender(const std::vector<std::string>& args)
         std::fprintf(stderr, "vsthost: the plug-in has no double-precision process call\n");
         return 1;
     }
-    plugin->start(input.sampleRate, block);
-    const AudioClip output =
-        renderClip(*plugin, input, useDouble ? Precision::Double : Precision::Single, changes);
-    const std::size_t failed = plugin->failedBlocks();
-    plugin->stop();
-    const std::string savePath = line.value("--save-state", "");
-    if (!savePath.empty() && !saveStateFile(*plugin, savePath)) return 1;
-    std::printf("Rendered %s in %s precision, blocks of %d frames\n", plugin->name().c_str(),
-                useDouble ? "double" : "single", block);
-    printMessages(*plugin);
+    AudioClip output;
+    const bool rendered = renderAndStop(*plugin, input, useDouble, block, changes, output);
     printLevels("Input", input);
     printLevels("Output", output);
-    if (failed > 0)
-    {
-        std::fprintf(stderr, "vsthost: %zu blocks failed\n", failed);
-        return 1;
-    }
+    const std::string savePath = line.value("--save-state", "");
+    if (!rendered || (!savePath.empty() && !saveStateFile(*plugin, savePath))) return 1;
     if (!writeAudioFile(files[2], output, error))
     {
         std::fprintf(stderr, "vsthost: %s\n", error.c_str());
