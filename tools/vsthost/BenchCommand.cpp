@@ -13,14 +13,14 @@ namespace
 constexpr double kBenchSeconds = 30.0;
 constexpr int kRuns = 3;
 
-void benchOne(HostedPlugin& plugin, const AudioClip& signal, Precision precision)
+void benchOne(PluginInstance& plugin, const AudioClip& signal, Precision precision)
 {
     // The best of a few runs: the fastest is the least disturbed by whatever else the machine does.
     double best = 0.0;
     for (int run = 0; run < kRuns; ++run)
     {
         double seconds = 0.0;
-        renderClip(plugin, signal, precision, &seconds);
+        renderClip(plugin, signal, precision, {}, &seconds);
         best = run == 0 ? seconds : std::min(best, seconds);
     }
     const double frames = static_cast<double>(signal.frames());
@@ -32,29 +32,31 @@ void benchOne(HostedPlugin& plugin, const AudioClip& signal, Precision precision
 
 int runBench(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--set", "--block", "--rate"}, {});
+    CommandLine line(args, {"--set", "--state", "--block", "--rate"}, {});
     const int block = static_cast<int>(line.number("--block", kDefaultBlockSize, 1, 1 << 20));
     const double rate = line.number("--rate", kDefaultRawRate, 1000, 1e6);
     if (!line.ok() || line.positional().size() != 1)
     {
         std::fprintf(stderr,
-                     "vsthost bench: %s\nusage: vsthost bench PLUGIN [--set NAME=VALUE ...] [--block N] "
-                     "[--rate HZ]\n",
+                     "vsthost bench: %s\nusage: vsthost bench PLUGIN [--set NAME=VALUE ...] [--state FILE] "
+                     "[--block N] [--rate HZ]\n",
                      line.ok() ? "wrong number of arguments" : line.error().c_str());
         return 2;
     }
-    auto plugin = loadOrReport(line.positional()[0]);
-    if (!plugin || !applySettings(*plugin, line.values("--set"))) return 1;
+    auto plugin = openOrReport(line.positional()[0]);
+    if (!plugin || !applyStateAndSettings(*plugin, line)) return 1;
     const AudioClip signal = synthesizeDemo(rate, kBenchSeconds);
     plugin->start(rate, block);
     std::printf(
         "Benchmark of %s: %.0f s of stereo drums and bass at %.0f Hz, blocks of %d frames, best of %d\n",
-        plugin->effectName().c_str(), kBenchSeconds, rate, block, kRuns);
+        plugin->name().c_str(), kBenchSeconds, rate, block, kRuns);
     benchOne(*plugin, signal, Precision::Single);
-    if (plugin->canDoubleReplacing())
+    if (plugin->canProcessDouble())
         benchOne(*plugin, signal, Precision::Double);
     else
         std::printf("double:  not offered by the plug-in\n");
+    const std::size_t failed = plugin->failedBlocks();
     plugin->stop();
-    return 0;
+    printMessages(*plugin);
+    return failed == 0 ? 0 : 1;
 }

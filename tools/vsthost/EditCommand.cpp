@@ -19,7 +19,6 @@ namespace
 {
 using Clock = std::chrono::steady_clock;
 
-constexpr double kIdlePerSecond = 30.0;
 constexpr int kWindowX = 40;
 constexpr int kWindowY = 40;
 // The window's size until an editor that answers no rectangle before it opens tells its own.
@@ -28,7 +27,7 @@ constexpr int kUnsizedHeight = 300;
 constexpr double kPi = 3.14159265358979323846;
 
 const char kUsage[] =
-    "usage: vsthost edit PLUGIN [--seconds S] [--set NAME=VALUE ...] [--at S:NAME=VALUE ...]\n"
+    "usage: vsthost edit PLUGIN [--seconds S] [--set NAME=VALUE ...] [--at S:NAME=VALUE ...] [--state FILE]\n"
     "                    [--signal drums|tone|silence] [--block N] [--rate HZ]\n";
 
 std::atomic<bool> interrupted{false};
@@ -44,17 +43,13 @@ struct IdleCost
     double seconds = 0.0;
 };
 
-/// The host's view of an edit: one flushed line per request, so a script can follow the editor live.
-void printEdit(std::int32_t opcode, std::int32_t index, float value)
+/// The host's view of an edit: one flushed line per report, so a script can follow the editor live.
+void printEdit(const EditReport& edit)
 {
-    if (opcode == audioMasterAutomate)
-        std::printf("automate %d %.6f\n", index, static_cast<double>(value));
-    else if (opcode == audioMasterBeginEdit)
-        std::printf("begin %d\n", index);
-    else if (opcode == audioMasterEndEdit)
-        std::printf("end %d\n", index);
+    if (edit.kind == EditReport::Kind::Value)
+        std::printf("automate %d %.6f\n", edit.index, edit.value);
     else
-        return;
+        std::printf("%s %d\n", edit.kind == EditReport::Kind::Begin ? "begin" : "end", edit.index);
     std::fflush(stdout);
 }
 
@@ -76,7 +71,7 @@ bool makeSignal(const std::string& name, double rate, AudioClip& signal)
 }
 
 /// Reads SECONDS:NAME=VALUE settings for the audio thread; false (with a message) at the first bad one.
-bool parseSchedule(HostedPlugin& plugin, const std::vector<std::string>& texts,
+bool parseSchedule(PluginInstance& plugin, const std::vector<std::string>& texts,
                    std::vector<ScheduledSetting>& schedule)
 {
     for (const auto& text : texts)
@@ -114,34 +109,52 @@ void reportHostSettings(const LivePlayback& playback, std::size_t appliedBeforeI
     for (; reported < appliedBeforeIdle; ++reported)
     {
         const ScheduledSetting& setting = playback.schedule()[reported];
-        std::printf("host set %d %.6f\n", setting.index, static_cast<double>(setting.value));
+        std::printf("host set %d %.6f\n", setting.index, setting.value);
         std::fflush(stdout);
     }
 }
 
-IdleCost idleUntilDone(HostedPlugin& plugin, EditorWindow& window, const LivePlayback& playback,
+/// Keys reach a VST editor through the host; a CLAP editor takes them in its own window.
+EditorKeyHandler keyHandler(PluginInstance& plugin)
+{
+    auto* vst = dynamic_cast<HostedPlugin*>(&plugin);
+    if (!vst) return nullptr;
+    return [vst](const VstKeyCode& key, bool pressed) { return forwardKey(*vst, key, pressed); };
+}
+
+/// One idle pass, timed, and what it brought: the host settings it follows, a new size, messages.
+void idleOnce(PluginInstance& plugin, EditorWindow& window, const LivePlayback& playback, IdleCost& cost,
+              std::size_t& reported)
+{
+    const std::size_t applied = playback.settingsApplied();
+    const auto before = Clock::now();
+    plugin.idleEditor();
+    cost.seconds += std::chrono::duration<double>(Clock::now() - before).count();
+    ++cost.passes;
+    reportHostSettings(playback, applied, reported);
+    int width = 0;
+    int height = 0;
+    if (plugin.takeResizeRequest(width, height)) window.resizeClient(width, height);
+    printMessages(plugin);
+}
+
+IdleCost idleUntilDone(PluginInstance& plugin, EditorWindow& window, const LivePlayback& playback,
                        double seconds)
 {
     const auto start = Clock::now();
     const auto end =
         start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
-    const auto period =
-        std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(1 / kIdlePerSecond));
     auto nextIdle = start;
     IdleCost cost;
     std::size_t reported = 0;
-    const EditorKeyHandler onKey = [&plugin](const VstKeyCode& key, bool pressed)
-    { return forwardKey(plugin, key, pressed); };
+    const EditorKeyHandler onKey = keyHandler(plugin);
     for (auto now = start; !interrupted.load() && (seconds <= 0.0 || now < end); now = Clock::now())
     {
         if (now >= nextIdle)
         {
-            const std::size_t applied = playback.settingsApplied();
-            const auto before = Clock::now();
-            plugin.dispatch(effEditIdle);
-            cost.seconds += std::chrono::duration<double>(Clock::now() - before).count();
-            ++cost.passes;
-            reportHostSettings(playback, applied, reported);
+            idleOnce(plugin, window, playback, cost, reported);
+            const auto period = std::chrono::duration_cast<Clock::duration>(
+                std::chrono::duration<double>(plugin.idlePeriod()));
             nextIdle = std::max(nextIdle + period, now);
         }
         const auto wake = seconds > 0.0 ? std::min(nextIdle, end) : nextIdle;
@@ -151,26 +164,29 @@ IdleCost idleUntilDone(HostedPlugin& plugin, EditorWindow& window, const LivePla
     return cost;
 }
 
-void printIdleCost(const IdleCost& cost)
+void printIdleCost(PluginInstance& plugin, const IdleCost& cost)
 {
+    const bool vst = plugin.format() == PluginFormat::Vst;
+    const double perSecond = 1.0 / plugin.idlePeriod();
     const double mean = cost.passes ? cost.seconds / static_cast<double>(cost.passes) * 1e6 : 0.0;
-    std::printf("idle %zu passes, %.1f us mean per effEditIdle, %.3f%% of one core at %.0f per second\n",
-                cost.passes, mean, mean * kIdlePerSecond / 1e4, kIdlePerSecond);
+    std::printf("idle %zu passes, %.1f us mean per %s, %.3f%% of one core at %.0f per second\n", cost.passes,
+                mean, vst ? "effEditIdle" : "idle pass", mean * perSecond / 1e4, perSecond);
 }
 
-int showEditor(HostedPlugin& plugin, AudioClip signal, std::vector<ScheduledSetting> schedule, double seconds)
+int showEditor(PluginInstance& plugin, AudioClip signal, std::vector<ScheduledSetting> schedule,
+               double seconds)
 {
     int width = kUnsizedWidth;
     int height = kUnsizedHeight;
     plugin.editorSize(width, height);
     std::string error;
-    auto window = EditorWindow::open(plugin.effectName(), kWindowX, kWindowY, width, height, error);
+    auto window = EditorWindow::open(plugin.name(), kWindowX, kWindowY, width, height, error);
     if (!window)
     {
         std::fprintf(stderr, "vsthost edit: %s\n", error.c_str());
         return 1;
     }
-    if (plugin.dispatch(effEditOpen, 0, 0, window->nativeHandle()) == 0)
+    if (!plugin.openEditor(window->nativeHandle()))
     {
         std::fprintf(stderr, "vsthost edit: the editor did not open\n");
         return 1;
@@ -186,16 +202,16 @@ int showEditor(HostedPlugin& plugin, AudioClip signal, std::vector<ScheduledSett
     LivePlayback playback(plugin, std::move(signal), std::move(schedule));
     const IdleCost cost = idleUntilDone(plugin, *window, playback, seconds);
     // Closed while audio still runs, as a host closes an editor during playback.
-    plugin.dispatch(effEditClose);
+    plugin.closeEditor();
     playback.stop();
-    printIdleCost(cost);
+    printIdleCost(plugin, cost);
     return 0;
 }
 } // namespace
 
 int runEdit(const std::vector<std::string>& args)
 {
-    CommandLine line(args, {"--seconds", "--set", "--at", "--signal", "--block", "--rate"}, {});
+    CommandLine line(args, {"--seconds", "--set", "--at", "--state", "--signal", "--block", "--rate"}, {});
     const double seconds = line.number("--seconds", 0.0, 0.0, 1e6);
     const int block = static_cast<int>(line.number("--block", kDefaultBlockSize, 1, 1 << 16));
     const double rate = line.number("--rate", kDefaultRawRate, 1000, 1e6);
@@ -209,20 +225,21 @@ int runEdit(const std::vector<std::string>& args)
                      kUsage);
         return 2;
     }
-    auto plugin = loadOrReport(line.positional()[0]);
+    auto plugin = openOrReport(line.positional()[0]);
     std::vector<ScheduledSetting> schedule;
-    if (!plugin || !applySettings(*plugin, line.values("--set")) ||
+    if (!plugin || !applyStateAndSettings(*plugin, line) ||
         !parseSchedule(*plugin, line.values("--at"), schedule))
         return 1;
-    if (!(plugin->effect().flags & effFlagsHasEditor))
+    if (!plugin->hasEditor())
     {
-        std::fprintf(stderr, "vsthost edit: %s has no editor\n", plugin->effectName().c_str());
+        std::fprintf(stderr, "vsthost edit: %s has no editor\n", plugin->name().c_str());
         return 1;
     }
     std::signal(SIGINT, onInterrupt);
-    plugin->observeRequests(printEdit);
+    plugin->observeEdits(printEdit);
     plugin->start(rate, block);
     const int result = showEditor(*plugin, std::move(signal), std::move(schedule), seconds);
-    plugin->close();
+    plugin->stop();
+    printMessages(*plugin);
     return result;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "EffectRecord.h"
+#include "PluginInstance.h"
 #include "PluginLibrary.h"
 
 #include <array>
@@ -12,13 +13,15 @@
 #include <string>
 #include <vector>
 
-class HostedPlugin
+/// Also the VST side of the format-neutral interface, whose values are the normalized ones; its edits and
+/// requests arrive on the thread that makes them.
+class HostedPlugin : public PluginInstance
 {
 public:
     /// Loads the module, creates an instance through its entry point and opens it (effOpen).
     static std::unique_ptr<HostedPlugin> load(const std::string& path, std::string& error);
     /// Closes the instance unless close() already did, then unloads the module.
-    ~HostedPlugin();
+    ~HostedPlugin() override;
 
     HostedPlugin(const HostedPlugin&) = delete;
     HostedPlugin& operator=(const HostedPlugin&) = delete;
@@ -29,14 +32,14 @@ public:
                            void* ptr = nullptr, float opt = 0.0f);
 
     /// Sets sample rate and block size, then switches the instance on (effMainsChanged 1).
-    void start(double rate, int frames);
+    void start(double rate, int frames) override;
     /// Switches the instance off (effMainsChanged 0); does nothing when it is off.
-    void stop();
+    void stop() override;
     /// Switches the instance off and sends effClose, which ends its life; returns effClose's answer.
     /// Nothing but the destructor may be called afterwards.
     std::intptr_t close();
-    double sampleRate() const { return rate; }
-    int blockSize() const { return maxBlock; }
+    double sampleRate() const override { return rate; }
+    int blockSize() const override { return maxBlock; }
 
     std::string effectName();
     std::string vendorName();
@@ -44,9 +47,9 @@ public:
     std::string programName();
     std::int32_t vendorVersion();
     /// The editor's size from effEditGetRect; false, leaving width and height alone, when it gives none.
-    bool editorSize(int& width, int& height);
+    bool editorSize(int& width, int& height) override;
 
-    std::string parameterName(int index);
+    std::string parameterName(int index) override;
     std::string parameterLabel(int index);
     std::string parameterDisplay(int index);
     float parameter(int index);
@@ -72,6 +75,35 @@ public:
     using RequestObserver = std::function<void(std::int32_t opcode, std::int32_t index, float opt)>;
     /// Set it while the instance makes no requests (before the editor opens and audio starts).
     void observeRequests(RequestObserver observer) { requestObserver = std::move(observer); }
+
+    PluginFormat format() const override { return PluginFormat::Vst; }
+    std::string name() override { return effectName(); }
+    int inputCount() const override { return record->numInputs; }
+    int outputCount() const override { return record->numOutputs; }
+    bool canProcessFloat() const override { return record->processReplacing != nullptr; }
+    bool canProcessDouble() const override { return canDoubleReplacing() && record->processDoubleReplacing; }
+    int parameterCount() const override { return record->numParams; }
+    ParameterRange parameterRange(int index) override;
+    double parameterValue(int index) override { return parameter(index); }
+    void setParameterValue(int index, double value) override
+    {
+        setParameter(index, static_cast<float>(value));
+    }
+    std::string parameterText(int index) override;
+    bool keepsState() const override { return (record->flags & effFlagsProgramChunks) != 0; }
+    std::vector<std::uint8_t> saveState() override { return chunk(); }
+    bool loadState(const std::vector<std::uint8_t>& bytes) override;
+    void processBlock(float* const* inputs, float* const* outputs, int frames, const ParameterChange* changes,
+                      std::size_t changeCount) override;
+    void processBlock(double* const* inputs, double* const* outputs, int frames,
+                      const ParameterChange* changes, std::size_t changeCount) override;
+    bool hasEditor() override { return (record->flags & effFlagsHasEditor) != 0; }
+    bool openEditor(void* parent) override { return dispatch(effEditOpen, 0, 0, parent) != 0; }
+    void idleEditor() override { dispatch(effEditIdle); }
+    double idlePeriod() override;
+    void closeEditor() override { dispatch(effEditClose); }
+    /// Replaces any request observer: edits are requests.
+    void observeEdits(EditObserver observer) override;
 
 private:
     HostedPlugin(std::unique_ptr<PluginLibrary> module, AEffect* effect);

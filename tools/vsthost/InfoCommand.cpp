@@ -2,6 +2,8 @@
 #include "CommandLine.h"
 #include "CommandSupport.h"
 #include "Commands.h"
+#include "PluginLoader.h"
+#include "clap/ClapInfo.h"
 
 #include <cctype>
 #include <cstdio>
@@ -78,10 +80,21 @@ int runInfo(const std::vector<std::string>& args)
         std::fprintf(stderr, "usage: vsthost info PLUGIN\n");
         return 2;
     }
-    auto plugin = loadOrReport(line.positional()[0]);
+    const std::string& path = line.positional()[0];
+    if (isClapPath(path))
+    {
+        std::string error;
+        auto plugin = ClapInstance::load(path, error);
+        if (!plugin) std::fprintf(stderr, "vsthost: %s\n", error.c_str());
+        if (!plugin) return 1;
+        printClapInfo(*plugin, path);
+        printMessages(*plugin);
+        return 0;
+    }
+    auto plugin = loadOrReport(path);
     if (!plugin) return 1;
     plugin->start(44100.0, kDefaultBlockSize);
-    std::printf("Plug-in:     %s\n", line.positional()[0].c_str());
+    std::printf("Plug-in:     %s\n", path.c_str());
     printIdentity(*plugin);
     printParameters(*plugin);
     return 0;

@@ -22,20 +22,20 @@ constexpr double kGdiObjectsPerLife = 0.1;
 
 bool live(const std::string& path)
 {
-    auto plugin = loadOrReport(path);
+    auto plugin = openOrReport(path);
     if (!plugin) return false;
     plugin->start(48000.0, 512);
     // A host moves a parameter in almost every life; the first change on a thread may cost the plug-in.
-    if (plugin->effect().numParams > 0) plugin->setParameter(0, plugin->parameter(0));
+    if (plugin->parameterCount() > 0) plugin->setParameterValue(0, plugin->parameterValue(0));
     Stimulus stimulus(48000.0, 1);
     stimulus.setSignal(Signal::Noise);
-    ProcessBuffers<float> buffers(plugin->effect().numInputs, plugin->effect().numOutputs, 512, false);
+    ProcessBuffers<float> buffers(plugin->inputCount(), plugin->outputCount(), 512, false);
     for (int block = 0; block < 4; ++block)
     {
         stimulus.fill(buffers, 512);
-        buffers.process(plugin->effect(), 512);
+        buffers.process(*plugin, 512);
     }
-    plugin->chunk();
+    plugin->saveState();
     return true;
 }
 
@@ -71,9 +71,9 @@ bool judgeGrowth(const std::string& prefix, const ResourceUse& before, const Res
 /// done here, with the reason printed. Window classes that outlive the last closing are printed as FAIL.
 bool editorLives(const std::string& path, int cycles, bool& fine)
 {
-    auto plugin = loadOrReport(path);
+    auto plugin = openOrReport(path);
     if (!plugin) return false;
-    if (!(plugin->effect().flags & effFlagsHasEditor))
+    if (!plugin->hasEditor())
     {
         std::printf("SKIP  editor: the plug-in has no editor\n");
         return true;
@@ -92,14 +92,14 @@ bool editorLives(const std::string& path, int cycles, bool& fine)
     std::vector<WindowClass> classes;
     auto open = [&]
     {
-        plugin->dispatch(effEditOpen, 0, 0, window->nativeHandle());
+        plugin->openEditor(window->nativeHandle());
         for (int pass = 0; pass < 3; ++pass)
         {
             window->handleEvents(0, [](const VstKeyCode&, bool) { return false; });
-            plugin->dispatch(effEditIdle);
+            plugin->idleEditor();
         }
         if (classes.empty()) classes = childWindowClasses(window->nativeHandle());
-        plugin->dispatch(effEditClose);
+        plugin->closeEditor();
     };
     for (int i = 0; i < kWarmUp; ++i)
         open();

@@ -3,12 +3,12 @@
 
 #include <algorithm>
 
-LivePlayback::LivePlayback(HostedPlugin& host, AudioClip signal, std::vector<ScheduledSetting> schedule)
+LivePlayback::LivePlayback(PluginInstance& host, AudioClip signal, std::vector<ScheduledSetting> schedule)
     : plugin(host), loop(std::move(signal)), settings(std::move(schedule)),
       blockFrames(static_cast<std::size_t>(std::max(host.blockSize(), 1))),
-      inputs(static_cast<std::size_t>(std::max(host.effect().numInputs, 0)), std::vector<float>(blockFrames)),
-      outputs(static_cast<std::size_t>(std::max(host.effect().numOutputs, 0)),
-              std::vector<float>(blockFrames))
+      inputs(static_cast<std::size_t>(std::max(host.inputCount(), 0)), std::vector<float>(blockFrames)),
+      outputs(static_cast<std::size_t>(std::max(host.outputCount(), 0)), std::vector<float>(blockFrames)),
+      due(settings.size())
 {
     std::stable_sort(settings.begin(), settings.end(),
                      [](const ScheduledSetting& a, const ScheduledSetting& b)
@@ -48,15 +48,15 @@ void LivePlayback::fillInput(std::size_t start, std::size_t frames)
     }
 }
 
-void LivePlayback::applyDue(std::size_t blockEnd)
+/// The settings due before blockEnd, into due; answers how many.
+std::size_t LivePlayback::collectDue(std::size_t blockEnd)
 {
     const double rate = plugin.sampleRate();
-    std::size_t next = applied.load(std::memory_order_relaxed);
-    while (next < settings.size() && settings[next].seconds * rate < static_cast<double>(blockEnd))
-    {
-        plugin.setParameter(settings[next].index, settings[next].value);
-        applied.store(++next, std::memory_order_release);
-    }
+    const std::size_t first = applied.load(std::memory_order_relaxed);
+    std::size_t next = first;
+    for (; next < settings.size() && settings[next].seconds * rate < static_cast<double>(blockEnd); ++next)
+        due[next - first] = {0, settings[next].index, settings[next].value};
+    return next - first;
 }
 
 void LivePlayback::run()
@@ -68,10 +68,11 @@ void LivePlayback::run()
     {
         std::this_thread::sleep_until(begin + std::chrono::duration_cast<Clock::duration>(
                                                   std::chrono::duration<double>(position / rate)));
-        applyDue(position + blockFrames);
+        const std::size_t count = collectDue(position + blockFrames);
         fillInput(position, blockFrames);
-        plugin.effect().processReplacing(&plugin.effect(), inputPointers.data(), outputPointers.data(),
-                                         static_cast<std::int32_t>(blockFrames));
+        plugin.processBlock(inputPointers.data(), outputPointers.data(), static_cast<int>(blockFrames),
+                            due.data(), count);
+        applied.fetch_add(count, std::memory_order_release);
         blocks.fetch_add(1, std::memory_order_release);
     }
 }

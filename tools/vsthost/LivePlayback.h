@@ -2,7 +2,7 @@
 #pragma once
 
 #include "AudioClip.h"
-#include "HostedPlugin.h"
+#include "PluginInstance.h"
 
 #include <atomic>
 #include <chrono>
@@ -15,18 +15,18 @@ struct ScheduledSetting
 {
     double seconds = 0.0;
     int index = 0;
-    float value = 0.0f;
+    double value = 0.0;
 };
 
-/// Blocks of the plug-in's block size go through processReplacing one after another, each started no
-/// earlier than its place in real time, as an audio interface would ask for them. Scheduled settings
-/// are applied on the audio thread just before the block that contains their time. The audio thread
+/// Blocks of the plug-in's block size go through its single-precision process call one after another,
+/// each started no earlier than its place in real time, as an audio interface would ask for them.
+/// Scheduled settings go with the block that contains their time, at its first frame. The audio thread
 /// never allocates, locks or prints.
 class LivePlayback
 {
 public:
-    /// Starts the audio thread; the plug-in must be started (effMainsChanged 1) and stay so until stop().
-    LivePlayback(HostedPlugin& plugin, AudioClip signal, std::vector<ScheduledSetting> schedule);
+    /// Starts the audio thread; the plug-in must be started and stay so until stop().
+    LivePlayback(PluginInstance& plugin, AudioClip signal, std::vector<ScheduledSetting> schedule);
     ~LivePlayback();
 
     LivePlayback(const LivePlayback&) = delete;
@@ -43,9 +43,9 @@ public:
 private:
     void run();
     void fillInput(std::size_t start, std::size_t frames);
-    void applyDue(std::size_t blockEnd);
+    std::size_t collectDue(std::size_t blockEnd);
 
-    HostedPlugin& plugin;
+    PluginInstance& plugin;
     AudioClip loop;
     std::vector<ScheduledSetting> settings;
     std::size_t blockFrames;
@@ -53,6 +53,7 @@ private:
     std::vector<std::vector<float>> outputs;
     std::vector<float*> inputPointers;
     std::vector<float*> outputPointers;
+    std::vector<ParameterChange> due;
     std::atomic<bool> running{true};
     std::atomic<std::size_t> blocks{0};
     std::atomic<std::size_t> applied{0};

@@ -1,8 +1,8 @@
 // Runs a clip through a plug-in in its own sample format and times the process calls.
 #include "Renderer.h"
 
+#include <algorithm>
 #include <chrono>
-#include <type_traits>
 
 namespace
 {
@@ -14,29 +14,64 @@ template <typename Sample> struct Channels
             pointers.push_back(channel.data());
     }
 
+    /// The pointers moved on to frame offset.
+    Sample* const* at(std::size_t offset)
+    {
+        moved.resize(pointers.size());
+        for (std::size_t c = 0; c < pointers.size(); ++c)
+            moved[c] = pointers[c] + offset;
+        return moved.data();
+    }
+
     std::vector<std::vector<Sample>> data;
     std::vector<Sample*> pointers;
+    std::vector<Sample*> moved;
 };
 
+/// The changes of the block [begin, begin + frames), their frames counted from the block's start.
+std::vector<ParameterChange> changesWithin(const std::vector<ParameterChange>& changes, std::size_t begin,
+                                           std::size_t frames)
+{
+    std::vector<ParameterChange> within;
+    for (const ParameterChange& change : changes)
+        if (change.frame >= begin && change.frame < begin + frames)
+            within.push_back({static_cast<std::uint32_t>(change.frame - begin), change.index, change.value});
+    return within;
+}
+
 template <typename Sample>
-AudioClip renderAs(HostedPlugin& plugin, const AudioClip& input, double* processSeconds)
+double processAll(PluginInstance& plugin, Channels<Sample>& in, Channels<Sample>& out, std::size_t frames,
+                  const std::vector<ParameterChange>& changes)
+{
+    const auto block = static_cast<std::size_t>(std::max(plugin.blockSize(), 1));
+    std::chrono::steady_clock::duration elapsed{};
+    for (std::size_t done = 0; done < frames; done += block)
+    {
+        const std::size_t count = std::min(frames - done, block);
+        const auto within = changesWithin(changes, done, count);
+        Sample* const* inputs = in.at(done);
+        Sample* const* outputs = out.at(done);
+        const auto begin = std::chrono::steady_clock::now();
+        plugin.processBlock(inputs, outputs, static_cast<int>(count), within.data(), within.size());
+        elapsed += std::chrono::steady_clock::now() - begin;
+    }
+    return std::chrono::duration<double>(elapsed).count();
+}
+
+template <typename Sample>
+AudioClip renderAs(PluginInstance& plugin, const AudioClip& input,
+                   const std::vector<ParameterChange>& changes, double* processSeconds)
 {
     const std::size_t frames = input.frames();
-    Channels<Sample> in(static_cast<std::size_t>(plugin.effect().numInputs), frames);
-    Channels<Sample> out(static_cast<std::size_t>(plugin.effect().numOutputs), frames);
+    Channels<Sample> in(static_cast<std::size_t>(std::max(plugin.inputCount(), 0)), frames);
+    Channels<Sample> out(static_cast<std::size_t>(std::max(plugin.outputCount(), 0)), frames);
     for (std::size_t c = 0; c < in.data.size() && !input.channels.empty(); ++c)
     {
         const auto& source = input.channels[c % input.channels.size()];
         in.data[c].assign(source.begin(), source.end());
     }
-
-    const auto begin = std::chrono::steady_clock::now();
-    if constexpr (std::is_same_v<Sample, float>)
-        plugin.processFloat(in.pointers.data(), out.pointers.data(), frames);
-    else
-        plugin.processDouble(in.pointers.data(), out.pointers.data(), frames);
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - begin;
-    if (processSeconds) *processSeconds = elapsed.count();
+    const double seconds = processAll(plugin, in, out, frames, changes);
+    if (processSeconds) *processSeconds = seconds;
 
     AudioClip result;
     result.sampleRate = input.sampleRate;
@@ -46,9 +81,9 @@ AudioClip renderAs(HostedPlugin& plugin, const AudioClip& input, double* process
 }
 } // namespace
 
-AudioClip renderClip(HostedPlugin& plugin, const AudioClip& input, Precision precision,
-                     double* processSeconds)
+AudioClip renderClip(PluginInstance& plugin, const AudioClip& input, Precision precision,
+                     const std::vector<ParameterChange>& changes, double* processSeconds)
 {
-    if (precision == Precision::Double) return renderAs<double>(plugin, input, processSeconds);
-    return renderAs<float>(plugin, input, processSeconds);
+    if (precision == Precision::Double) return renderAs<double>(plugin, input, changes, processSeconds);
+    return renderAs<float>(plugin, input, changes, processSeconds);
 }

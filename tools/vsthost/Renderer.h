@@ -2,7 +2,9 @@
 #pragma once
 
 #include "AudioClip.h"
-#include "HostedPlugin.h"
+#include "PluginInstance.h"
+
+#include <vector>
 
 enum class Precision
 {
@@ -10,8 +12,9 @@ enum class Precision
     Double,
 };
 
-/// The plug-in's outputs for the clip, one channel per plug-in output. Input channels are repeated
-/// across the plug-in's inputs (a mono file feeds both sides of a stereo effect). When processSeconds
-/// is given it receives the time spent inside the process calls alone.
-AudioClip renderClip(HostedPlugin& plugin, const AudioClip& input, Precision precision,
-                     double* processSeconds = nullptr);
+/// The plug-in's outputs for the clip, one channel per plug-in output, in process calls of the instance's
+/// block size. Input channels are repeated across the plug-in's inputs (a mono file feeds both sides of a
+/// stereo effect). Changes (sorted by frame, counted from the clip's start) land on their frames. When
+/// processSeconds is given it receives the time spent inside the process calls alone.
+AudioClip renderClip(PluginInstance& plugin, const AudioClip& input, Precision precision,
+                     const std::vector<ParameterChange>& changes = {}, double* processSeconds = nullptr);

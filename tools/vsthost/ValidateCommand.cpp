@@ -1,4 +1,4 @@
-// vsthost validate: the strict battery, one line per check, for any VST 2.4 plug-in.
+// vsthost validate: the strict battery, one line per check, for any VST 2.4 or CLAP plug-in.
 #include "CommandLine.h"
 #include "CommandSupport.h"
 #include "Commands.h"
@@ -27,7 +27,7 @@ int runValidate(const std::vector<std::string>& args)
         return 2;
     }
     const std::string& path = line.positional()[0];
-    if (!loadOrReport(path)) return 1;
+    if (!openOrReport(path)) return 1;
     std::printf("Validating %s at strictness %d with seed %u\n", path.c_str(), strictness, seed);
     std::fflush(stdout);
     CrashReport::install();

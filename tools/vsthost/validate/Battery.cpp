@@ -2,6 +2,9 @@
 #include "Battery.h"
 
 #include "CrashReport.h"
+#include "PluginLoader.h"
+
+#include <utility>
 
 bool Findings::expect(bool condition, const std::string& problem)
 {
@@ -23,13 +26,37 @@ Outcome Findings::outcome() const
 }
 
 Session::Session(std::string pluginPath, int strictness, std::uint32_t seed)
-    : path(std::move(pluginPath)), level(strictness), baseSeed(seed)
+    : path(std::move(pluginPath)), kind(isClapPath(path) ? PluginFormat::Clap : PluginFormat::Vst),
+      level(strictness), baseSeed(seed)
 {
+}
+
+std::unique_ptr<PluginInstance> Session::instance(std::string& error)
+{
+    if (kind == PluginFormat::Clap) return loadClap(error);
+    return load(error);
 }
 
 std::unique_ptr<HostedPlugin> Session::load(std::string& error) const
 {
     return HostedPlugin::load(path, error);
+}
+
+std::unique_ptr<ClapInstance> Session::loadClap(std::string& error)
+{
+    // The sink keeps the list alive for instances that outlive the session.
+    return ClapInstance::load(path, error,
+                              [messages = clapMessages](const std::string& line)
+                              {
+                                  std::lock_guard<std::mutex> hold(messages->lock);
+                                  messages->lines.push_back(line);
+                              });
+}
+
+std::vector<std::string> Session::takeClapMessages()
+{
+    std::lock_guard<std::mutex> hold(clapMessages->lock);
+    return std::exchange(clapMessages->lines, {});
 }
 
 void Session::beginCheck(const std::string& name)
@@ -48,7 +75,8 @@ int runBattery(Session& session, const std::vector<Check>& checks, std::FILE* ou
     int failed = 0;
     for (const Check& check : checks)
     {
-        if (check.minStrictness > session.strictness()) continue;
+        const unsigned format = session.format() == PluginFormat::Clap ? kClapOnly : kVstOnly;
+        if (check.minStrictness > session.strictness() || !(check.formats & format)) continue;
         session.beginCheck(check.name);
         CrashReport::running(check.name, passed, failed);
         const Outcome outcome = check.run(session);

@@ -2,10 +2,13 @@
 #pragma once
 
 #include "HostedPlugin.h"
+#include "PluginInstance.h"
+#include "clap/ClapInstance.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <mutex>
 #include <random>
 #include <string>
 #include <vector>
@@ -44,13 +47,21 @@ private:
 };
 
 /// What every check gets: fresh instances of the plug-in, how hard to push, and a seeded random source.
+/// The plug-in's format is the one its file names.
 class Session
 {
 public:
     Session(std::string pluginPath, int strictness, std::uint32_t seed);
 
+    PluginFormat format() const { return kind; }
     /// A fresh instance, opened but not started; null with the reason in error when it cannot be had.
+    std::unique_ptr<PluginInstance> instance(std::string& error);
+    /// The same as a VST instance, for the checks that only VST has.
     std::unique_ptr<HostedPlugin> load(std::string& error) const;
+    /// The same as a CLAP instance, for the checks that only CLAP has.
+    std::unique_ptr<ClapInstance> loadClap(std::string& error);
+    /// What the CLAP instances logged and the faults the host saw in them since the last call.
+    std::vector<std::string> takeClapMessages();
     int strictness() const { return level; }
     std::uint32_t seed() const { return baseSeed; }
     /// The random source of the running check, reseeded for each check from the seed and its name,
@@ -59,10 +70,26 @@ public:
     void beginCheck(const std::string& name);
 
 private:
+    struct Messages
+    {
+        std::mutex lock;
+        std::vector<std::string> lines;
+    };
+
     std::string path;
+    PluginFormat kind;
+    std::shared_ptr<Messages> clapMessages = std::make_shared<Messages>();
     int level;
     std::uint32_t baseSeed;
     std::mt19937 generator;
+};
+
+/// The formats a check is for.
+enum Formats : unsigned
+{
+    kVstOnly = 1,
+    kClapOnly = 2,
+    kEveryFormat = 3,
 };
 
 struct Check
@@ -71,8 +98,9 @@ struct Check
     /// The check runs from this strictness on.
     int minStrictness;
     Outcome (*run)(Session& session);
+    unsigned formats;
 };
 
-/// Runs the checks the session's strictness asks for, one line each on out, then "N passed, M failed";
-/// answers the exit status (1 when anything failed).
+/// Runs the checks the session's strictness and format ask for, one line each on out, then "N passed, M
+/// failed"; answers the exit status (1 when anything failed).
 int runBattery(Session& session, const std::vector<Check>& checks, std::FILE* out = stdout);

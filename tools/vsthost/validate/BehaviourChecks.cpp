@@ -17,9 +17,9 @@ constexpr double kSegmentSeconds = 0.5;
 /// One instance, its buffers and its input, timed call by call.
 struct TimedInstance
 {
-    TimedInstance(std::unique_ptr<HostedPlugin> loaded, std::uint32_t seed)
+    TimedInstance(std::unique_ptr<PluginInstance> loaded, std::uint32_t seed)
         : plugin(std::move(loaded)), stimulus(kRate, seed),
-          buffers(plugin->effect().numInputs, plugin->effect().numOutputs, kBlock, false)
+          buffers(plugin->inputCount(), plugin->outputCount(), kBlock, false)
     {
         plugin->start(kRate, kBlock);
     }
@@ -30,11 +30,11 @@ struct TimedInstance
         stimulus.setSignal(signal);
         stimulus.fill(buffers, kBlock);
         const auto begin = std::chrono::steady_clock::now();
-        buffers.process(plugin->effect(), kBlock);
+        buffers.process(*plugin, kBlock);
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
     }
 
-    std::unique_ptr<HostedPlugin> plugin;
+    std::unique_ptr<PluginInstance> plugin;
     Stimulus stimulus;
     ProcessBuffers<float> buffers;
 };
@@ -46,8 +46,8 @@ struct TimedInstance
 Outcome silenceAfterLoudIsCheap(Session& session)
 {
     std::string error;
-    auto first = session.load(error);
-    auto second = session.load(error);
+    auto first = session.instance(error);
+    auto second = session.instance(error);
     if (!first || !second) return Outcome::fail(error);
     TimedInstance ordinary(std::move(first), session.random()());
     TimedInstance decaying(std::move(second), session.random()());
@@ -81,23 +81,22 @@ Outcome silenceAfterLoudIsCheap(Session& session)
 }
 
 /// Output of a fresh instance at the given settings (none: defaults) for the same input every time.
-std::vector<float> render(Session& session, const std::vector<float>& settings, std::uint32_t seed,
+std::vector<float> render(Session& session, const std::vector<double>& settings, std::uint32_t seed,
                           std::string& error)
 {
-    auto plugin = session.load(error);
+    auto plugin = session.instance(error);
     if (!plugin) return {};
     for (std::size_t i = 0; i < settings.size(); ++i)
-        plugin->setParameter(static_cast<int>(i), settings[i]);
+        plugin->setParameterValue(static_cast<int>(i), settings[i]);
     plugin->start(kRate, kLargestBlock);
     Stimulus stimulus(kRate, seed);
     std::mt19937 random(seed);
-    ProcessBuffers<float> buffers(plugin->effect().numInputs, plugin->effect().numOutputs, kLargestBlock,
-                                  false);
+    ProcessBuffers<float> buffers(plugin->inputCount(), plugin->outputCount(), kLargestBlock, false);
     std::vector<float> result;
     for (const int frames : randomBlocks(random, static_cast<long long>(kRate), kLargestBlock))
     {
         stimulus.fill(buffers, frames);
-        buffers.process(plugin->effect(), frames);
+        buffers.process(*plugin, frames);
         for (int c = 0; c < buffers.outputCount(); ++c)
             result.insert(result.end(), buffers.output(c), buffers.output(c) + frames);
     }
@@ -124,20 +123,20 @@ Outcome deterministicAtDefaults(Session& session)
 Outcome deterministicAtRandomSettings(Session& session)
 {
     std::string error;
-    auto probe = session.load(error);
+    auto probe = session.instance(error);
     if (!probe) return Outcome::fail(error);
     std::uniform_real_distribution<float> unit(0.0f, 1.0f);
     for (int round = 0; round < session.strictness(); ++round)
     {
-        std::vector<float> settings(static_cast<std::size_t>(probe->effect().numParams));
-        for (auto& value : settings)
-            value = unit(session.random());
+        std::vector<double> settings(static_cast<std::size_t>(probe->parameterCount()));
+        for (std::size_t i = 0; i < settings.size(); ++i)
+            settings[i] = withinRange(probe->parameterRange(static_cast<int>(i)), unit(session.random()));
         const std::uint32_t seed = session.random()();
         if (sameBits(render(session, settings, seed, error), render(session, settings, seed, error)))
             continue;
         if (!error.empty()) return Outcome::fail(error);
         std::string listed;
-        for (const float value : settings)
+        for (const double value : settings)
             listed += (listed.empty() ? "" : ",") + std::to_string(value);
         return Outcome::skip("two fresh instances differ at settings {" + listed +
                              "}: randomness by design or a fault (reported, not counted)");
@@ -148,17 +147,16 @@ Outcome deterministicAtRandomSettings(Session& session)
 Outcome changesFromAnotherThread(Session& session)
 {
     std::string error;
-    auto plugin = session.load(error);
-    auto donor = session.load(error);
+    auto plugin = session.instance(error);
+    auto donor = session.instance(error);
     if (!plugin || !donor) return Outcome::fail(error);
-    const bool chunks = (plugin->effect().flags & effFlagsProgramChunks) != 0;
     std::vector<std::vector<std::uint8_t>> states;
     std::uniform_real_distribution<float> unit(0.0f, 1.0f);
-    for (int s = 0; s < 8 && chunks; ++s)
+    for (int s = 0; s < 8 && plugin->keepsState(); ++s)
     {
-        for (int i = 0; i < donor->effect().numParams; ++i)
-            donor->setParameter(i, unit(session.random()));
-        states.push_back(donor->chunk());
+        for (int i = 0; i < donor->parameterCount(); ++i)
+            donor->setParameterValue(i, withinRange(donor->parameterRange(i), unit(session.random())));
+        states.push_back(donor->saveState());
     }
     plugin->start(kRate, kBlock);
     std::atomic<bool> stop{false};
@@ -168,26 +166,29 @@ Outcome changesFromAnotherThread(Session& session)
         [&]
         {
             Stimulus stimulus(kRate, 3);
-            ProcessBuffers<float> buffers(plugin->effect().numInputs, plugin->effect().numOutputs, kBlock,
-                                          false);
+            ProcessBuffers<float> buffers(plugin->inputCount(), plugin->outputCount(), kBlock, false);
             while (!stop.load() && bad.nonFinite == 0)
             {
                 stimulus.fill(buffers, kBlock);
-                buffers.process(plugin->effect(), kBlock);
+                buffers.process(*plugin, kBlock);
                 bad = buffers.scan();
                 ++blocks;
             }
         });
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(100 * session.strictness());
-    std::uniform_int_distribution<int> index(0, std::max(plugin->effect().numParams - 1, 0));
+    std::uniform_int_distribution<int> index(0, std::max(plugin->parameterCount() - 1, 0));
     for (int n = 0; std::chrono::steady_clock::now() < end; ++n)
     {
-        if (plugin->effect().numParams > 0)
-            plugin->setParameter(index(session.random()), unit(session.random()));
+        if (plugin->parameterCount() > 0)
+        {
+            const int which = index(session.random());
+            plugin->setParameterValue(which,
+                                      withinRange(plugin->parameterRange(which), unit(session.random())));
+        }
         if (!states.empty() && n % 16 == 0)
         {
-            plugin->setChunk(states[static_cast<std::size_t>(n / 16) % states.size()]);
-            plugin->chunk();
+            plugin->loadState(states[static_cast<std::size_t>(n / 16) % states.size()]);
+            plugin->saveState();
         }
     }
     stop = true;
@@ -202,11 +203,16 @@ Outcome changesFromAnotherThread(Session& session)
 std::vector<Check> behaviourChecks()
 {
     return {
-        {"cost: silence after loud input costs at most 1.5x ordinary audio", 3, silenceAfterLoudIsCheap},
-        {"determinism: two fresh instances give the same output at the defaults", 1, deterministicAtDefaults},
+        {"cost: silence after loud input costs at most 1.5x ordinary audio", 3, silenceAfterLoudIsCheap,
+         kEveryFormat},
+        {"determinism: two fresh instances give the same output at the defaults", 1, deterministicAtDefaults,
+         kEveryFormat},
         {"determinism: two fresh instances give the same output at random settings", 2,
-         deterministicAtRandomSettings},
+         deterministicAtRandomSettings, kEveryFormat},
         {"threads: parameters and chunks set from a second thread while processing keep the output finite", 2,
-         changesFromAnotherThread},
+         changesFromAnotherThread, kVstOnly},
+        {"threads: parameters and state set on the main thread while the audio thread processes keep the "
+         "output finite",
+         2, changesFromAnotherThread, kClapOnly},
     };
 }

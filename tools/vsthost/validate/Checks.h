@@ -12,6 +12,7 @@ std::vector<Check> stateChecks();
 std::vector<Check> processChecks();
 std::vector<Check> behaviourChecks();
 std::vector<Check> editorChecks();
+std::vector<Check> clapChecks();
 
 /// Every check, in the order above.
 std::vector<Check> allChecks();

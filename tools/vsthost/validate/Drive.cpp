@@ -62,15 +62,21 @@ std::string Setup::describe() const
            (inPlace ? "in place" : "out of place");
 }
 
-std::vector<Setup> everySetup(const HostedPlugin& plugin)
+std::vector<Setup> everySetup(const PluginInstance& plugin)
 {
     static const double kRates[] = {22050, 44100, 48000, 88200, 96000, 176400, 192000};
     std::vector<Setup> setups;
     for (const double rate : kRates)
         for (const bool doublePrecision : {false, true})
             for (const bool inPlace : {false, true})
-                if (doublePrecision ? plugin.canDoubleReplacing() && plugin.effect().processDoubleReplacing
-                                    : plugin.effect().processReplacing != nullptr)
+                if ((doublePrecision ? plugin.canProcessDouble() : plugin.canProcessFloat()) &&
+                    (!inPlace || plugin.canProcessInPlace()))
                     setups.push_back({rate, doublePrecision, inPlace});
     return setups;
+}
+
+double withinRange(const ParameterRange& range, double fraction)
+{
+    if (range.minimum == 0.0 && range.maximum == 1.0) return fraction;
+    return range.minimum + fraction * (range.maximum - range.minimum);
 }

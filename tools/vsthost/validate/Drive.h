@@ -1,7 +1,7 @@
 // Driving an instance through process calls for the battery: input signals, block sequences, set-ups.
 #pragma once
 
-#include "HostedPlugin.h"
+#include "PluginInstance.h"
 #include "ProcessBuffers.h"
 
 #include <cstdint>
@@ -58,8 +58,12 @@ struct Setup
 };
 
 /// Every sample rate from 22050 to 192000 that hosts use, each in single and (when offered) double
-/// precision, in place and out of place; none for a process call the record does not have.
-std::vector<Setup> everySetup(const HostedPlugin& plugin);
+/// precision, out of place and (when allowed) in place; none for a process call the plug-in does not have.
+std::vector<Setup> everySetup(const PluginInstance& plugin);
+
+/// The value a fraction of the way (0 to 1, or outside for values out of range) through a parameter's
+/// range. The unit range takes the fraction as it is, so -0 and subnormals reach the plug-in unchanged.
+double withinRange(const ParameterRange& range, double fraction);
 
 constexpr int kLargestBlock = 8192;
 

@@ -73,7 +73,8 @@ Outcome identityAnswers(Session& session)
 std::vector<Check> identityChecks()
 {
     return {
-        {"identity: effect record sane", 1, recordSanity},
-        {"identity: names within their limits, VST version 2400, known category", 1, identityAnswers},
+        {"identity: effect record sane", 1, recordSanity, kVstOnly},
+        {"identity: names within their limits, VST version 2400, known category", 1, identityAnswers,
+         kVstOnly},
     };
 }

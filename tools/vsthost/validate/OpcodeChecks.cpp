@@ -182,7 +182,7 @@ template <typename Sample> std::string playOneBlock(HostedPlugin& plugin)
     ProcessBuffers<Sample> buffers(plugin.effect().numInputs, plugin.effect().numOutputs, 512, false);
     Stimulus stimulus(plugin.sampleRate(), 1);
     stimulus.fill(buffers, 512);
-    buffers.process(plugin.effect(), 512);
+    buffers.process(plugin, 512);
     const std::string misuse = buffers.misuse();
     return misuse.empty() ? buffers.scan().first : misuse;
 }
@@ -251,8 +251,9 @@ Outcome programs(Session& session)
 std::vector<Check> opcodeChecks()
 {
     return {
-        {"opcodes: 0 to 79 with guarded buffers write nothing past the protocol's limits", 1, everyOpcode},
-        {"opcodes: out of range answer 0 and write nothing", 1, unknownOpcodes},
-        {"opcodes: every program can be chosen and named within 24 characters", 2, programs},
+        {"opcodes: 0 to 79 with guarded buffers write nothing past the protocol's limits", 1, everyOpcode,
+         kVstOnly},
+        {"opcodes: out of range answer 0 and write nothing", 1, unknownOpcodes, kVstOnly},
+        {"opcodes: every program can be chosen and named within 24 characters", 2, programs, kVstOnly},
     };
 }

@@ -28,27 +28,32 @@ std::vector<float> valuesToSend(int strictness)
     return values;
 }
 
-std::string describe(float value)
+std::string describe(double value)
 {
     return std::isnan(value) ? "NaN" : std::to_string(value);
 }
 
-Outcome valuesStayNormalized(Session& session)
+/// The values go through the range: 0 and 1 are its ends, the others inside or outside it.
+Outcome valuesStayInRange(Session& session)
 {
     std::string error;
-    auto plugin = session.load(error);
+    auto plugin = session.instance(error);
     if (!plugin) return Outcome::fail(error);
-    if (plugin->effect().numParams == 0) return Outcome::skip("the plug-in has no parameters");
+    if (plugin->parameterCount() == 0) return Outcome::skip("the plug-in has no parameters");
     Findings findings;
-    for (int i = 0; i < plugin->effect().numParams; ++i)
-        for (const float sent : valuesToSend(session.strictness()))
+    for (int i = 0; i < plugin->parameterCount(); ++i)
+    {
+        const ParameterRange range = plugin->parameterRange(i);
+        for (const float fraction : valuesToSend(session.strictness()))
         {
-            plugin->setParameter(i, sent);
-            const float read = plugin->parameter(i);
-            findings.expect(std::isfinite(read) && read >= 0.0f && read <= 1.0f,
+            const double sent = withinRange(range, fraction);
+            plugin->setParameterValue(i, sent);
+            const double read = plugin->parameterValue(i);
+            findings.expect(std::isfinite(read) && read >= range.minimum && read <= range.maximum,
                             "parameter " + std::to_string(i) + " set to " + describe(sent) + " reads " +
                                 describe(read));
         }
+    }
     return findings.outcome();
 }
 
@@ -88,23 +93,24 @@ Outcome textsFit(Session& session)
 Outcome randomSettingsProcess(Session& session)
 {
     std::string error;
-    auto plugin = session.load(error);
+    auto plugin = session.instance(error);
     if (!plugin) return Outcome::fail(error);
-    if (plugin->effect().numParams == 0) return Outcome::skip("the plug-in has no parameters");
+    if (plugin->parameterCount() == 0) return Outcome::skip("the plug-in has no parameters");
     Findings findings;
     std::uniform_real_distribution<float> unit(0.0f, 1.0f);
     std::bernoulli_distribution extreme(0.3);
     plugin->start(48000.0, 1024);
     Stimulus stimulus(48000.0, session.random()());
-    ProcessBuffers<float> buffers(plugin->effect().numInputs, plugin->effect().numOutputs, 1024, false);
+    ProcessBuffers<float> buffers(plugin->inputCount(), plugin->outputCount(), 1024, false);
     for (int round = 0; round < 4 * session.strictness(); ++round)
     {
         std::string settings;
-        for (int i = 0; i < plugin->effect().numParams; ++i)
+        for (int i = 0; i < plugin->parameterCount(); ++i)
         {
-            const float value =
+            const float fraction =
                 extreme(session.random()) ? std::round(unit(session.random())) : unit(session.random());
-            plugin->setParameter(i, value);
+            const double value = withinRange(plugin->parameterRange(i), fraction);
+            plugin->setParameterValue(i, value);
             settings += (i ? "," : "") + std::to_string(value);
         }
         for (const Signal signal : {Signal::Audio, Signal::Noise, Signal::Silence})
@@ -113,7 +119,7 @@ Outcome randomSettingsProcess(Session& session)
             for (int block = 0; block < 8; ++block)
             {
                 stimulus.fill(buffers, 1024);
-                buffers.process(plugin->effect(), 1024);
+                buffers.process(*plugin, 1024);
             }
             const OutputScan scan = buffers.scan();
             findings.expect(scan.nonFinite == 0, "settings {" + settings + "}: " + scan.first);
@@ -127,12 +133,14 @@ std::vector<Check> parameterChecks()
 {
     return {
         {"parameters: 0, 1, steps between, out of range, NaN and infinities leave every value finite within "
-         "0 "
-         "to 1",
-         1, valuesStayNormalized},
+         "0 to 1",
+         1, valuesStayInRange, kVstOnly},
+        {"parameters: minimum, maximum, steps between, out of range, NaN and infinities leave every value "
+         "finite within its range",
+         1, valuesStayInRange, kClapOnly},
         {"parameters: names, labels and displays at every value fit 8 characters and a terminator", 1,
-         textsFit},
+         textsFit, kVstOnly},
         {"parameters: random settings give finite output for audio, noise and silence", 2,
-         randomSettingsProcess},
+         randomSettingsProcess, kEveryFormat},
     };
 }

@@ -2,14 +2,13 @@
 // alone, and the scan of what came out.
 #pragma once
 
-#include "EffectRecord.h"
+#include "PluginInstance.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 /// What one scan of the outputs found.
@@ -43,25 +42,25 @@ public:
     Sample* input(int c) { return ins[static_cast<std::size_t>(c)].data(); }
     const Sample* output(int c) const { return outPointers[static_cast<std::size_t>(c)]; }
 
-    /// One process call of frames frames through the record's replacing call for this sample type;
-    /// the guards sit right after the frames of this call.
-    void process(AEffect& effect, int frames)
+    /// One process call of frames frames in this sample type; the guards sit right after the frames of
+    /// this call.
+    void process(PluginInstance& plugin, int frames)
     {
         for (auto* channel : {&ins, &outs})
             for (auto& samples : *channel)
                 std::fill_n(samples.begin() + frames, kGuard, kGuardValue);
         for (std::size_t c = 0; c < ins.size(); ++c)
             saved[c].assign(ins[c].begin(), ins[c].begin() + frames);
-        if constexpr (std::is_same_v<Sample, float>)
-            effect.processReplacing(&effect, inPointers.data(), outPointers.data(), frames);
-        else
-            effect.processDoubleReplacing(&effect, inPointers.data(), outPointers.data(), frames);
+        const std::size_t failedBefore = plugin.failedBlocks();
+        plugin.processBlock(inPointers.data(), outPointers.data(), frames, nullptr, 0);
+        failed = plugin.failedBlocks() != failedBefore;
         lastFrames = frames;
     }
 
     /// What the last call did wrong with memory: a guard written, or an input written out of place.
     std::string misuse() const
     {
+        if (failed) return kFailed;
         for (std::size_t c = 0; c < ins.size(); ++c)
             if (!guardIntact(ins[c], lastFrames)) return "wrote past the end of input " + std::to_string(c);
         for (std::size_t c = 0; c < outs.size(); ++c)
@@ -74,10 +73,12 @@ public:
         return {};
     }
 
-    /// Non-finite and subnormal samples in the outputs of the last call.
+    /// Non-finite and subnormal samples in the outputs of the last call. A failed call counts as one bad
+    /// sample: its silenced output is not what the plug-in made of the input.
     OutputScan scan() const
     {
         OutputScan result;
+        if (failed) return {1, 0, kFailed};
         for (std::size_t c = 0; c < outPointers.size(); ++c)
             for (int n = 0; n < lastFrames; ++n)
             {
@@ -105,11 +106,14 @@ private:
                            [](Sample x) { return std::memcmp(&x, &kGuardValue, sizeof(Sample)) == 0; });
     }
 
+    static constexpr const char* kFailed = "the plug-in failed the process call";
+
     std::vector<std::vector<Sample>> ins;
     std::vector<std::vector<Sample>> outs;
     std::vector<std::vector<Sample>> saved;
     std::vector<Sample*> inPointers;
     std::vector<Sample*> outPointers;
     bool shared;
+    bool failed = false;
     int lastFrames = 0;
 };

@@ -6,13 +6,13 @@
 namespace
 {
 /// A fresh instance for the processing checks; null with the outcome to report when there is none.
-std::unique_ptr<HostedPlugin> loadForProcessing(Session& session, Outcome& outcome)
+std::unique_ptr<PluginInstance> loadForProcessing(Session& session, Outcome& outcome)
 {
     std::string error;
-    auto plugin = session.load(error);
+    auto plugin = session.instance(error);
     if (!plugin)
         outcome = Outcome::fail(error);
-    else if (!plugin->effect().processReplacing)
+    else if (!plugin->canProcessFloat())
         outcome = Outcome::skip("the record has no processReplacing");
     else
         return plugin;
@@ -24,7 +24,7 @@ long long framesPerSetup(const Session& session, double rate)
     return std::max<long long>(3 * kLargestBlock, static_cast<long long>(rate * 0.05 * session.strictness()));
 }
 
-/// Runs body(setup, effect, buffers, findings) on one fresh instance for every set-up, the instance
+/// Runs body(setup, plugin, buffers, findings) on one fresh instance for every set-up, the instance
 /// started at the set-up's rate and the buffers of its sample type.
 template <typename Body> Outcome forEverySetup(Session& session, Body body)
 {
@@ -38,10 +38,9 @@ template <typename Body> Outcome forEverySetup(Session& session, Body body)
         withSampleType(setup,
                        [&](auto sample)
                        {
-                           ProcessBuffers<decltype(sample)> buffers(plugin->effect().numInputs,
-                                                                    plugin->effect().numOutputs,
-                                                                    kLargestBlock, setup.inPlace);
-                           body(setup, plugin->effect(), buffers, findings);
+                           ProcessBuffers<decltype(sample)> buffers(
+                               plugin->inputCount(), plugin->outputCount(), kLargestBlock, setup.inPlace);
+                           body(setup, *plugin, buffers, findings);
                        });
     }
     return findings.outcome();
@@ -53,7 +52,7 @@ template <typename Inspect> Outcome acrossSetups(Session& session, Signal signal
 {
     return forEverySetup(
         session,
-        [&](const Setup& setup, AEffect& effect, auto& buffers, Findings& findings)
+        [&](const Setup& setup, PluginInstance& plugin, auto& buffers, Findings& findings)
         {
             Stimulus stimulus(setup.rate, session.random()());
             stimulus.setSignal(signal);
@@ -62,7 +61,7 @@ template <typename Inspect> Outcome acrossSetups(Session& session, Signal signal
             for (std::size_t i = 0; i < blocks.size(); ++i)
             {
                 stimulus.fill(buffers, blocks[i]);
-                buffers.process(effect, blocks[i]);
+                buffers.process(plugin, blocks[i]);
                 const std::string problem = inspect(buffers);
                 if (!findings.expect(problem.empty(), setup.describe() + ", call " + std::to_string(i + 1) +
                                                           " of " + std::to_string(blocks[i]) +
@@ -116,14 +115,14 @@ Outcome recoversFromNonFiniteInput(Session& session)
 {
     std::uniform_int_distribution<int> size(1, 1024);
     return forEverySetup(session,
-                         [&](const Setup& setup, AEffect& effect, auto& buffers, Findings& findings)
+                         [&](const Setup& setup, PluginInstance& plugin, auto& buffers, Findings& findings)
                          {
                              Stimulus stimulus(setup.rate, session.random()());
                              auto play = [&](Signal signal, int frames)
                              {
                                  stimulus.setSignal(signal);
                                  stimulus.fill(buffers, frames);
-                                 buffers.process(effect, frames);
+                                 buffers.process(plugin, frames);
                              };
                              for (int round = 0; round < session.strictness(); ++round)
                              {
@@ -143,9 +142,9 @@ Outcome recoversFromNonFiniteInput(Session& session)
 Outcome emptyCallsWriteNothing(Session& session)
 {
     return forEverySetup(session,
-                         [](const Setup& setup, AEffect& effect, auto& buffers, Findings& findings)
+                         [](const Setup& setup, PluginInstance& plugin, auto& buffers, Findings& findings)
                          {
-                             buffers.process(effect, 0);
+                             buffers.process(plugin, 0);
                              const std::string misuse = buffers.misuse();
                              findings.expect(misuse.empty(), setup.describe() + ": " + misuse);
                          });
@@ -157,12 +156,13 @@ std::vector<Check> processChecks()
     return {
         {"process: random blocks of 1 to 8192 frames at 22050 to 192000 Hz, float and double, in place and "
          "out of place: finite output, nothing written outside the buffers",
-         1, randomBlocksEverywhere},
-        {"process: silence gives finite output without subnormals", 1, silenceStaysClean},
+         1, randomBlocksEverywhere, kEveryFormat},
+        {"process: silence gives finite output without subnormals", 1, silenceStaysClean, kEveryFormat},
         {"process: full-scale noise, impulses and noise over full scale give finite output", 2,
-         extremeInputStaysFinite},
+         extremeInputStaysFinite, kEveryFormat},
         {"process: output is finite again within one block after NaN and infinite input", 2,
-         recoversFromNonFiniteInput},
-        {"process: a call of 0 frames writes nothing", 3, emptyCallsWriteNothing},
+         recoversFromNonFiniteInput, kEveryFormat},
+        // CLAP blocks hold at least one frame.
+        {"process: a call of 0 frames writes nothing", 3, emptyCallsWriteNothing, kVstOnly},
     };
 }

@@ -9,30 +9,36 @@ namespace
 {
 using Bytes = std::vector<std::uint8_t>;
 
-bool keepsChunks(const HostedPlugin& plugin)
+/// "chunk" for VST, "state" for CLAP, so the reports speak each format's language.
+const char* stateWord(const PluginInstance& plugin)
 {
-    return (plugin.effect().flags & effFlagsProgramChunks) != 0;
+    return plugin.format() == PluginFormat::Vst ? "chunk" : "state";
 }
 
-const char* const kNoChunks = "the plug-in keeps no chunk (effFlagsProgramChunks is clear)";
+const char* noState(const PluginInstance& plugin)
+{
+    return plugin.format() == PluginFormat::Vst
+               ? "the plug-in keeps no chunk (effFlagsProgramChunks is clear)"
+               : "the plug-in keeps no state (it offers no clap.state)";
+}
 
-void randomize(HostedPlugin& plugin, std::mt19937& random)
+void randomize(PluginInstance& plugin, std::mt19937& random)
 {
     std::uniform_real_distribution<float> unit(0.0f, 1.0f);
-    for (int i = 0; i < plugin.effect().numParams; ++i)
-        plugin.setParameter(i, unit(random));
+    for (int i = 0; i < plugin.parameterCount(); ++i)
+        plugin.setParameterValue(i, withinRange(plugin.parameterRange(i), unit(random)));
 }
 
-std::vector<float> values(HostedPlugin& plugin)
+std::vector<double> values(PluginInstance& plugin)
 {
-    std::vector<float> result;
-    for (int i = 0; i < plugin.effect().numParams; ++i)
-        result.push_back(plugin.parameter(i));
+    std::vector<double> result;
+    for (int i = 0; i < plugin.parameterCount(); ++i)
+        result.push_back(plugin.parameterValue(i));
     return result;
 }
 
 /// The first parameter whose value differs, for the report; empty when all agree.
-std::string firstDifference(const std::vector<float>& got, const std::vector<float>& wanted)
+std::string firstDifference(const std::vector<double>& got, const std::vector<double>& wanted)
 {
     for (std::size_t i = 0; i < got.size() && i < wanted.size(); ++i)
         if (got[i] != wanted[i])
@@ -41,48 +47,74 @@ std::string firstDifference(const std::vector<float>& got, const std::vector<flo
     return got.size() == wanted.size() ? std::string() : "a different number of parameters";
 }
 
-/// Every value finite within 0 to 1, a chunk still to be had, and finite output from ordinary audio.
-std::string validState(HostedPlugin& plugin)
+/// Every value finite within its range, a state still to be had, and finite output from ordinary audio.
+std::string validState(PluginInstance& plugin)
 {
-    for (int i = 0; i < plugin.effect().numParams; ++i)
+    for (int i = 0; i < plugin.parameterCount(); ++i)
     {
-        const float value = plugin.parameter(i);
-        if (!(value >= 0.0f && value <= 1.0f))
+        const ParameterRange range = plugin.parameterRange(i);
+        const double value = plugin.parameterValue(i);
+        if (!(value >= range.minimum && value <= range.maximum))
             return "parameter " + std::to_string(i) + " reads " + std::to_string(value);
     }
-    if (plugin.chunk().empty()) return "no chunk can be had afterwards";
-    ProcessBuffers<float> buffers(plugin.effect().numInputs, plugin.effect().numOutputs, 512, false);
+    if (plugin.saveState().empty()) return std::string("no ") + stateWord(plugin) + " can be had afterwards";
+    ProcessBuffers<float> buffers(plugin.inputCount(), plugin.outputCount(), 512, false);
     Stimulus stimulus(plugin.sampleRate(), 7);
     for (int block = 0; block < 4; ++block)
     {
         stimulus.fill(buffers, 512);
-        buffers.process(plugin.effect(), 512);
+        buffers.process(plugin, 512);
         const OutputScan scan = buffers.scan();
         if (scan.nonFinite) return "processing afterwards: " + scan.first;
     }
     return {};
 }
 
+/// VST keeps a bank and a program chunk, CLAP one state.
+struct StateKind
+{
+    std::string name;
+    bool program;
+};
+
+std::vector<StateKind> stateKinds(const PluginInstance& plugin)
+{
+    if (plugin.format() == PluginFormat::Vst) return {{"bank chunk", false}, {"program chunk", true}};
+    return {{"state", false}};
+}
+
+Bytes save(PluginInstance& plugin, const StateKind& kind)
+{
+    return kind.program ? static_cast<HostedPlugin&>(plugin).chunk(true) : plugin.saveState();
+}
+
+void restore(PluginInstance& plugin, const Bytes& bytes, const StateKind& kind)
+{
+    if (kind.program)
+        static_cast<HostedPlugin&>(plugin).setChunk(bytes, true);
+    else
+        plugin.loadState(bytes);
+}
+
 Outcome roundTrip(Session& session)
 {
     std::string error;
-    auto source = session.load(error);
+    auto source = session.instance(error);
     if (!source) return Outcome::fail(error);
-    if (!keepsChunks(*source)) return Outcome::skip(kNoChunks);
+    if (!source->keepsState()) return Outcome::skip(noState(*source));
     Findings findings;
     for (int round = 0; round < session.strictness(); ++round)
-        for (const bool preset : {false, true})
+        for (const StateKind& kind : stateKinds(*source))
         {
             randomize(*source, session.random());
-            const Bytes saved = source->chunk(preset);
-            auto target = session.load(error);
+            const Bytes saved = save(*source, kind);
+            auto target = session.instance(error);
             if (!target) return Outcome::fail(error);
-            target->setChunk(saved, preset);
-            const std::string kind = preset ? "program chunk" : "bank chunk";
-            findings.expect(!saved.empty(), kind + " is empty");
-            findings.expect(target->chunk(preset) == saved, kind + " differs after a round trip");
+            restore(*target, saved, kind);
+            findings.expect(!saved.empty(), kind.name + " is empty");
+            findings.expect(save(*target, kind) == saved, kind.name + " differs after a round trip");
             const std::string differs = firstDifference(values(*target), values(*source));
-            findings.expect(differs.empty(), kind + " restored: " + differs);
+            findings.expect(differs.empty(), kind.name + " restored: " + differs);
         }
     return findings.outcome();
 }
@@ -90,17 +122,18 @@ Outcome roundTrip(Session& session)
 Outcome freshChunkRestoresDefaults(Session& session)
 {
     std::string error;
-    auto fresh = session.load(error);
-    auto changed = session.load(error);
+    auto fresh = session.instance(error);
+    auto changed = session.instance(error);
     if (!fresh || !changed) return Outcome::fail(error);
-    if (!keepsChunks(*fresh)) return Outcome::skip(kNoChunks);
-    const Bytes defaults = fresh->chunk();
+    if (!fresh->keepsState()) return Outcome::skip(noState(*fresh));
+    const Bytes defaults = fresh->saveState();
     randomize(*changed, session.random());
-    changed->setChunk(defaults);
+    changed->loadState(defaults);
     Findings findings;
     const std::string differs = firstDifference(values(*changed), values(*fresh));
     findings.expect(differs.empty(), "not the defaults: " + differs);
-    findings.expect(changed->chunk() == defaults, "the chunk afterwards is not the fresh one");
+    findings.expect(changed->saveState() == defaults,
+                    std::string("the ") + stateWord(*fresh) + " afterwards is not the fresh one");
     return findings.outcome();
 }
 
@@ -135,19 +168,21 @@ std::vector<std::pair<std::string, Bytes>> damagedChunks(const Bytes& valid, std
 Outcome damagedChunksLeaveValidState(Session& session)
 {
     std::string error;
-    auto plugin = session.load(error);
+    auto plugin = session.instance(error);
     if (!plugin) return Outcome::fail(error);
-    if (!keepsChunks(*plugin)) return Outcome::skip(kNoChunks);
+    if (!plugin->keepsState()) return Outcome::skip(noState(*plugin));
     plugin->start(48000.0, 512);
     randomize(*plugin, session.random());
-    const Bytes valid = plugin->chunk();
-    if (valid.empty()) return Outcome::fail("effGetChunk gives no chunk");
+    const Bytes valid = plugin->saveState();
+    const bool vst = plugin->format() == PluginFormat::Vst;
+    if (valid.empty()) return Outcome::fail(vst ? "effGetChunk gives no chunk" : "state.save gives nothing");
     Findings findings;
     for (const auto& [what, bytes] : damagedChunks(valid, session.random()))
     {
-        plugin->setChunk(bytes);
+        plugin->loadState(bytes);
         const std::string problem = validState(*plugin);
-        findings.expect(problem.empty(), "after a chunk " + what + ": " + problem);
+        findings.expect(problem.empty(),
+                        std::string("after a ") + stateWord(*plugin) + " " + what + ": " + problem);
     }
     return findings.outcome();
 }
@@ -158,7 +193,7 @@ Outcome impossibleSizesRefused(Session& session)
     std::string error;
     auto plugin = session.load(error);
     if (!plugin) return Outcome::fail(error);
-    if (!keepsChunks(*plugin)) return Outcome::skip(kNoChunks);
+    if (!plugin->keepsState()) return Outcome::skip(noState(*plugin));
     auto other = session.load(error);
     if (!other) return Outcome::fail(error);
     randomize(*other, session.random());
@@ -180,10 +215,15 @@ Outcome impossibleSizesRefused(Session& session)
 std::vector<Check> stateChecks()
 {
     return {
-        {"state: bank and program chunks survive a round trip byte for byte", 1, roundTrip},
-        {"state: a fresh instance's chunk restores the defaults", 1, freshChunkRestoresDefaults},
+        {"state: bank and program chunks survive a round trip byte for byte", 1, roundTrip, kVstOnly},
+        {"state: the saved state survives a round trip byte for byte", 1, roundTrip, kClapOnly},
+        {"state: a fresh instance's chunk restores the defaults", 1, freshChunkRestoresDefaults, kVstOnly},
+        {"state: a fresh instance's state restores the defaults", 1, freshChunkRestoresDefaults, kClapOnly},
         {"state: truncated, random, NaN-filled and overlong chunks leave a valid state", 1,
-         damagedChunksLeaveValidState},
-        {"state: chunk sizes that are negative or do not fit 32 bits are refused", 2, impossibleSizesRefused},
+         damagedChunksLeaveValidState, kVstOnly},
+        {"state: truncated, random, NaN-filled and overlong states leave a valid state", 1,
+         damagedChunksLeaveValidState, kClapOnly},
+        {"state: chunk sizes that are negative or do not fit 32 bits are refused", 2, impossibleSizesRefused,
+         kVstOnly},
     };
 }
