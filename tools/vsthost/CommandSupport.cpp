@@ -1,28 +1,14 @@
 // Loading, settings and level lines for the vsthost commands.
 #include "CommandSupport.h"
 
+#include "ParameterLookup.h"
 #include "PluginLoader.h"
 #include "SignalStats.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-
-namespace
-{
-std::string trimmedLower(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    std::string result = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return result;
-}
-} // namespace
 
 std::unique_ptr<HostedPlugin> loadOrReport(const std::string& path)
 {
@@ -46,10 +32,7 @@ int parameterIndex(PluginInstance& plugin, const std::string& name)
     const long number = std::strtol(name.c_str(), &end, 10);
     if (!name.empty() && *end == '\0' && number >= 0 && number < plugin.parameterCount())
         return static_cast<int>(number);
-    const std::string wanted = trimmedLower(name);
-    for (int i = 0; i < plugin.parameterCount(); ++i)
-        if (trimmedLower(plugin.parameterName(i)) == wanted) return i;
-    return -1;
+    return findParameterNamed(plugin, name);
 }
 
 bool parseSetting(PluginInstance& plugin, const std::string& setting, int& index, double& value)

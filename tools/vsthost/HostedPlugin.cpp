@@ -1,24 +1,15 @@
 // Drives one plug-in instance through its effect record.
 #include "HostedPlugin.h"
 
+#include "ParameterLookup.h"
+
 #include <algorithm>
-#include <cctype>
 #include <cstring>
 
 namespace
 {
 // Hosts commonly hand out generous text buffers because not every plug-in keeps to the limits.
 constexpr std::size_t kTextBufferSize = 256;
-
-std::string trimmedLower(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    std::string result = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return result;
-}
 
 template <typename Sample>
 void processInBlocks(AEffect* effect, void (*process)(AEffect*, Sample**, Sample**, std::int32_t),
@@ -165,10 +156,7 @@ void HostedPlugin::setParameter(int index, float value)
 
 int HostedPlugin::findParameter(const std::string& name)
 {
-    const std::string wanted = trimmedLower(name);
-    for (int i = 0; i < record->numParams; ++i)
-        if (trimmedLower(parameterName(i)) == wanted) return i;
-    return -1;
+    return findParameterNamed(*this, name);
 }
 
 std::vector<std::uint8_t> HostedPlugin::chunk(bool preset)
