@@ -4,11 +4,11 @@
 #include "ClapPlugin.h"
 #include "HostValues.h"
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -148,30 +148,6 @@ void automated(benchmark::State& state, Automation automation)
              });
 }
 
-/// The console table, then the ratios asked of the plug-in.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
-                perFrame[run.run_name.str()] = run.counters.at("ns/frame");
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const double base = perFrame["steady/512"];
-        std::printf("\nns per frame as a multiple of steady settings in 512-frame blocks:\n");
-        for (const auto& [name, ns] : perFrame)
-            if (name != "steady/512") std::printf("  %-28s %6.3f\n", name.c_str(), ns / base);
-    }
-
-private:
-    std::map<std::string, double> perFrame;
-};
 } // namespace
 
 int main(int argc, char** argv)
@@ -183,7 +159,8 @@ int main(int argc, char** argv)
     for (const Automation& automation : kAutomations)
         benchmark::RegisterBenchmark((std::string("change-every-32/") + automation.name).c_str(), automated,
                                      automation);
-    RatioReporter reporter;
+    RatioReporter reporter("ns per frame as a multiple of steady settings in 512-frame blocks:",
+                           [](const std::string&) { return std::string("steady/512"); });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 }

@@ -4,13 +4,13 @@
 #include "KernelDispatch.h"
 #include "Parameters.h"
 
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -152,36 +152,6 @@ void engine(benchmark::State& state, const qm07::EngineKernels* kernels, Setting
         state, [&](Sample** in, Sample** out) { effect.process(values, in, out, kBlock); }, setting.silent);
 }
 
-/// The console table, then each engine run as a multiple of the baseline of its precision.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        // With repetitions, the median stands for the benchmark.
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
-                perFrame[run.run_name.str()] = run.counters.at("ns/frame");
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        std::printf(
-            "\nns per frame as a multiple of the baseline (one C-library log10 and exp per frame):\n");
-        for (const auto& [name, ns] : perFrame)
-        {
-            const bool isFloat = name.find("<float>") != std::string::npos;
-            const auto base = perFrame.find(isFloat ? "baseline<float>" : "baseline<double>");
-            if (base != perFrame.end() && name.rfind("baseline", 0) != 0)
-                std::printf("  %-34s %6.3f\n", name.c_str(), ns / base->second);
-        }
-    }
-
-private:
-    std::map<std::string, double> perFrame;
-};
 } // namespace
 
 int main(int argc, char** argv)
@@ -203,7 +173,12 @@ int main(int argc, char** argv)
                                          setting);
         }
     }
-    RatioReporter reporter;
+    RatioReporter reporter(
+        "ns per frame as a multiple of the baseline (one C-library log10 and exp per frame):",
+        [](const std::string& name) {
+            return std::string(name.find("<float>") != std::string::npos ? "baseline<float>"
+                                                                         : "baseline<double>");
+        });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 }
