@@ -19,8 +19,8 @@ if(CMAKE_CXX_FLAGS MATCHES "-fsanitize=")
 endif()
 
 # Qtractor's plug-in scanner, a host we did not write that reads CLAP plug-ins (tools/install-deps.sh installs
-# qtractor).
-if(NOT CMAKE_CROSSCOMPILING)
+# qtractor); like every program we did not build, it cannot load an instrumented plug-in.
+if(NOT CMAKE_CROSSCOMPILING AND NOT QM07_SANITIZED)
   find_program(QM07_QTRACTOR_SCAN qtractor_plugin_scan PATHS /usr/lib/${CMAKE_LIBRARY_ARCHITECTURE}/qtractor)
 endif()
 

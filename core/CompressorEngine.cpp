@@ -4,7 +4,6 @@
 #include "DenormalGuard.h"
 #include "EnvelopeCoefs.h"
 #include "KernelDispatch.h"
-#include "RestingChunk.h"
 
 #include <cstring>
 
@@ -119,7 +118,7 @@ void CompressorEngine::processChunks(const Sample* const* inputs, Sample* const*
                                   noise,
                                   constants.pushOn ? &pushNoise : nullptr,
                                   metering ? reductions : nullptr};
-        if (restsThrough(*kernels, constants, chunk, envelope, sidechain.states()))
+        if (restGate.passes(*kernels, constants, chunk, envelope, sidechain.states()))
         {
             passAtRest(chunk);
             if (metering) meterFeed.feedSteady(envelope - kEnvelopeOffset, count);

@@ -7,6 +7,7 @@
 #include "GainReductionFeed.h"
 #include "Parameters.h"
 #include "PinkNoise.h"
+#include "RestingChunk.h"
 #include "SidechainFilter.h"
 
 #include <atomic>
@@ -81,6 +82,7 @@ private:
     PinkNoise pushNoise;
     SidechainFilter sidechain;
     GainReductionFeed meterFeed;
+    RestGate restGate;
     const EngineKernels* kernels;
 };
 } // namespace qm07

@@ -13,11 +13,12 @@ namespace
 /// Compared as bits: with denormals read as zero (as they are while processing), a subnormal compares equal
 /// to 0, yet the kernel would not write it back. Audio leaves at its first frames; silence is read in
 /// stretches the compiler can vectorise.
+constexpr int kStretch = 16;
+
 template <typename Sample> bool allZero(const Sample* left, const Sample* right, int count)
 {
     using Bits = std::conditional_t<sizeof(Sample) == 4, std::uint32_t, std::uint64_t>;
     constexpr Bits kMagnitude = ~Bits(0) >> 1;
-    constexpr int kStretch = 16;
     for (int start = 0; start < count; start += kStretch)
     {
         const int end = count - start < kStretch ? count : start + kStretch;
@@ -53,18 +54,21 @@ void runKernel(const EngineKernels& kernels, const ChunkConstants& c, const Chun
 } // namespace
 
 template <typename Sample>
-bool restsThrough(const EngineKernels& kernels, const ChunkConstants& constants, const Chunk<Sample>& chunk,
-                  double envelope, const SidechainState& filter)
+Rest restOf(const EngineKernels& kernels, const ChunkConstants& constants, const Chunk<Sample>& chunk,
+            double envelope, const SidechainState& filter)
 {
-    if (constants.pushOn || (constants.sidechainOn && !filterAtZero(filter))) return false;
-    if (!allZero(chunk.inL, chunk.inR, chunk.frames)) return false;
+    if (constants.pushOn || (constants.sidechainOn && !filterAtZero(filter))) return Rest::no;
+    // Audio leaves at its first frames; the scan of the rest only for silence.
+    const int head = chunk.frames < kStretch ? chunk.frames : kStretch;
+    if (!allZero(chunk.inL, chunk.inR, head)) return Rest::no;
     const Sample silence[1] = {Sample(0)};
     Sample ignored[1];
     const Chunk<Sample> frame{silence, silence, ignored, ignored, 1, nullptr, nullptr, nullptr};
     double probed = envelope;
     SidechainState probedFilter = filter;
     runKernel(kernels, constants, frame, probed, probedFilter);
-    return std::memcmp(&probed, &envelope, sizeof envelope) == 0;
+    if (!allZero(chunk.inL + head, chunk.inR + head, chunk.frames - head)) return Rest::no;
+    return std::memcmp(&probed, &envelope, sizeof envelope) == 0 ? Rest::yes : Rest::settling;
 }
 
 template <typename Sample> void passAtRest(const Chunk<Sample>& chunk)
@@ -74,10 +78,10 @@ template <typename Sample> void passAtRest(const Chunk<Sample>& chunk)
     if (chunk.outR != chunk.inR) std::memmove(chunk.outR, chunk.inR, bytes);
 }
 
-template bool restsThrough(const EngineKernels&, const ChunkConstants&, const Chunk<float>&, double,
-                           const SidechainState&);
-template bool restsThrough(const EngineKernels&, const ChunkConstants&, const Chunk<double>&, double,
-                           const SidechainState&);
+template Rest restOf(const EngineKernels&, const ChunkConstants&, const Chunk<float>&, double,
+                     const SidechainState&);
+template Rest restOf(const EngineKernels&, const ChunkConstants&, const Chunk<double>&, double,
+                     const SidechainState&);
 template void passAtRest(const Chunk<float>&);
 template void passAtRest(const Chunk<double>&);
 } // namespace qm07

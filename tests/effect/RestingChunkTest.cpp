@@ -61,20 +61,20 @@ struct Case
     bool pushOn;
     bool settled;       // the envelope settled, or still falling
     double filterValue; // every side-chain state
-    bool rests;
+    Rest rest;
 };
 
 const float kSubnormal = std::numeric_limits<float>::denorm_min() * 1000.0f;
 
 const Case kCases[] = {
-    {"silence, settled", 0.0f, false, false, true, 0.0, true},
-    {"negative zeros, settled", -0.0f, false, false, true, 0.0, true},
-    {"silence through a quiet side chain", 0.0f, true, false, true, 0.0, true},
-    {"silence, envelope still falling", 0.0f, false, false, false, 0.0, false},
-    {"silence, Push moving", 0.0f, false, true, true, 0.0, false},
-    {"silence, side chain still ringing", 0.0f, true, false, true, 1e-30, false},
-    {"subnormal input", kSubnormal, false, false, true, 0.0, false},
-    {"quiet input", 1e-6f, false, false, true, 0.0, false},
+    {"silence, settled", 0.0f, false, false, true, 0.0, Rest::yes},
+    {"negative zeros, settled", -0.0f, false, false, true, 0.0, Rest::yes},
+    {"silence through a quiet side chain", 0.0f, true, false, true, 0.0, Rest::yes},
+    {"silence, envelope still falling", 0.0f, false, false, false, 0.0, Rest::settling},
+    {"silence, Push moving", 0.0f, false, true, true, 0.0, Rest::no},
+    {"silence, side chain still ringing", 0.0f, true, false, true, 1e-30, Rest::no},
+    {"subnormal input", kSubnormal, false, false, true, 0.0, Rest::no},
+    {"quiet input", 1e-6f, false, false, true, 0.0, Rest::no},
 };
 } // namespace
 
@@ -103,12 +103,12 @@ TEST(RestingChunk, PassesOnlyWhatTheKernelWouldWriteBackUnchanged)
                                      test.pushOn ? &pink : nullptr,
                                      nullptr};
 
-            const bool rests = restsThrough(*kernels, c, chunk, envelope, filter);
-            EXPECT_EQ(rests, test.rests);
+            const Rest rest = restOf(*kernels, c, chunk, envelope, filter);
+            EXPECT_EQ(rest, test.rest);
             double kernelEnvelope = envelope;
             SidechainState kernelFilter = filter;
             kernels->processFloat(c, chunk, kernelEnvelope, kernelFilter);
-            if (!rests) continue;
+            if (rest != Rest::yes) continue;
             EXPECT_EQ(std::memcmp(out.data(), in.data(), sizeof(float) * kFrames), 0) << "outputs";
             EXPECT_EQ(std::memcmp(&kernelEnvelope, &envelope, sizeof envelope), 0) << "envelope";
             EXPECT_EQ(std::memcmp(&kernelFilter, &filter, sizeof filter), 0) << "side-chain filter";
