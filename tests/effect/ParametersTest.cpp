@@ -1,10 +1,11 @@
-// The product's description: real values at the table's ends, round trips, texts and their parsing.
+// The product's description: real values at the table's ends, round trips, texts and their parsing, names.
 #include "Parameters.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 using namespace qm07;
 
@@ -150,4 +151,15 @@ TEST(Parameters, ParsingAcceptsOtherSpellingsAndRefusesGarbage)
     }
     float untouched = -1.0f;
     EXPECT_FALSE(parseValue(kThresh, nullptr, untouched));
+}
+
+TEST(Parameters, FoundByNameOrSymbolInAnyCase)
+{
+    const std::pair<const char*, std::int32_t> cases[] = {
+        {"Knee dB", kKneeDb}, {"KNEE_DB", kKneeDb}, {"thresh", kThresh},
+        {"Wet/Dry", kWetDry}, {"wet_dry", kWetDry}, {"Tresh", -1},
+        {"Knee", -1},         {"Knee dB ", -1},     {"", -1},
+    };
+    for (const auto& [name, index] : cases)
+        EXPECT_EQ(findParameter(name), index) << '"' << name << '"';
 }
