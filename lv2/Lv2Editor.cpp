@@ -9,11 +9,6 @@ namespace qm07::lv2
 {
 Lv2Editor::Lv2Editor(const UiHost& uiHost) : host(uiHost), panel(*this) {}
 
-Lv2Editor::~Lv2Editor()
-{
-    panel.close();
-}
-
 void Lv2Editor::portEvent(std::uint32_t port, float value)
 {
     if (port == kGainReductionPort) panel.showGainReduction(value);
