@@ -1,12 +1,13 @@
 """qm07-compressor against real JACK servers (dummy driver, private names); one case per run.
 
-Usage: standalone_cases.py CASE, with APP, PLAYREC, VSTHOST, PLUGIN and DEMOSYNTH naming the programs.
+Usage: standalone_cases.py CASE (NoServer runs case_no_server), with APP, PLAYREC, VSTHOST, PLUGIN and DEMOSYNTH naming the programs.
 """
 
 import ctypes
 import functools
 import os
 import pathlib
+import re
 import shutil
 import signal
 import struct
@@ -241,7 +242,7 @@ def case_window():
 
 
 def main():
-    case = sys.argv[1]
+    case = re.sub(r"(?<!^)(?=[A-Z])", "_", sys.argv[1]).lower()
     result = globals()[f"case_{case}"]()
     print(f"{case}: {result}")
     shutil.rmtree(SCRATCH, ignore_errors=True)
