@@ -115,20 +115,17 @@ def case_render():
 
 
 def case_broken_settings():
+    """A file that is not a state (the kinds are StateFile's unit test) is named, and replaced by the defaults."""
+    broken = SCRATCH / "broken"
     with Server():
         App("--no-ui", "--state", str(SCRATCH / "defaults")).stop()
-        defaults = state_of(SCRATCH / "defaults")
-        good = struct.pack("<10f", *(v / 2 for v in defaults))
-        broken = {"cut short": good[:37], "one byte more": good + b"\0", "empty": b""}
-        for name, content in broken.items():
-            path = SCRATCH / "broken"
-            path.write_bytes(content)
-            app = App("--no-ui", "--state", str(path))
-            code, _ = app.stop()
-            check(code == 0, f"{name}: exit status {code}")
-            check("ignoring" in app.messages(), f"{name}: no message in {app.messages()!r}")
-            check(state_of(path) == defaults, f"{name}: not the defaults")
-    return f"{len(broken)} broken files ignored with a message, defaults used"
+        broken.write_bytes(bytes(41))
+        app = App("--no-ui", "--state", str(broken))
+        code, _ = app.stop()
+    check(code == 0, f"exit status {code}")
+    check("ignoring" in app.messages(), f"no message in {app.messages()!r}")
+    check(state_of(broken) == state_of(SCRATCH / "defaults"), "not the defaults")
+    return "a broken file ignored with a message, the defaults used"
 
 
 def case_server_restart():
