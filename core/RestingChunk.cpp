@@ -48,16 +48,13 @@ Rest restOf(const EngineKernels& kernels, const ChunkConstants& constants, const
             double envelope, const SidechainState& filter)
 {
     if (constants.pushOn || (constants.sidechainOn && !filterAtZero(filter))) return Rest::no;
-    // Audio leaves at its first frames; the scan of the rest only for silence.
-    const int head = chunk.frames < kStretch ? chunk.frames : kStretch;
-    if (!allZero(chunk.inL, chunk.inR, head)) return Rest::no;
+    if (!allZero(chunk.inL, chunk.inR, chunk.frames)) return Rest::no;
     const Sample silence[1] = {Sample(0)};
     Sample ignored[1];
     const Chunk<Sample> frame{silence, silence, ignored, ignored, 1, nullptr, nullptr, nullptr};
     double probed = envelope;
     SidechainState probedFilter = filter;
     chunkKernel<Sample>(kernels)(constants, frame, probed, probedFilter);
-    if (!allZero(chunk.inL + head, chunk.inR + head, chunk.frames - head)) return Rest::no;
     return std::memcmp(&probed, &envelope, sizeof envelope) == 0 ? Rest::yes : Rest::settling;
 }
 
