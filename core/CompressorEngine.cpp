@@ -124,10 +124,7 @@ void CompressorEngine::processChunks(const Sample* const* inputs, Sample* const*
             if (metering) meterFeed.feedSteady(envelope - kEnvelopeOffset, count);
             continue;
         }
-        if constexpr (sizeof(Sample) == sizeof(float))
-            kernels->processFloat(constants, chunk, envelope, sidechain.states());
-        else
-            kernels->processDouble(constants, chunk, envelope, sidechain.states());
+        chunkKernel<Sample> (*kernels)(constants, chunk, envelope, sidechain.states());
         if (metering) meterFeed.feed(reductions, count);
     }
 }

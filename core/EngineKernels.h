@@ -83,4 +83,13 @@ struct EngineKernels
     void (*decibels)(const double* x, double* y, int count);
     void (*exponential)(const double* x, double* y, int count);
 };
+
+/// The set's chunk kernel for the sample type.
+template <typename Sample> ChunkKernel<Sample> chunkKernel(const EngineKernels& set)
+{
+    if constexpr (sizeof(Sample) == sizeof(float))
+        return set.processFloat;
+    else
+        return set.processDouble;
+}
 } // namespace qm07

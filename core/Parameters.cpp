@@ -278,4 +278,12 @@ bool parseValue(std::int32_t index, const char* text, float& normalized)
     normalized = normalizedValue(index, real);
     return true;
 }
+
+std::int32_t findParameter(const char* name)
+{
+    for (std::int32_t index = 0; index < kNumParams; ++index)
+        for (const char* known : {kParameters[index].name, kParameters[index].symbol})
+            if (std::strlen(name) == std::strlen(known) && startsWithCaseless(name, known)) return index;
+    return -1;
+}
 } // namespace qm07

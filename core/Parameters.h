@@ -52,6 +52,9 @@ float normalizedValue(std::int32_t index, double real);
 /// Any thread, no allocation. UTF-8 text in real units, zero-terminated and cut to size; false for a bad
 /// index or size 0.
 bool formatValue(std::int32_t index, float normalized, char* text, std::size_t size);
+/// Any thread, no allocation. The index of a parameter by its name ("Knee dB") or symbol ("knee_db"), either
+/// in any ASCII case; -1 for none.
+std::int32_t findParameter(const char* name);
 /// Any thread, no allocation. Accepts every formatValue text, plain numbers, ASCII '-', with or without
 /// the unit; false (normalized untouched) when the text means nothing.
 bool parseValue(std::int32_t index, const char* text, float& normalized);

@@ -41,16 +41,6 @@ bool filterAtZero(const SidechainState& s)
     const auto* values = reinterpret_cast<const double*>(&s);
     return allZero(values, values + 8, 8);
 }
-
-template <typename Sample>
-void runKernel(const EngineKernels& kernels, const ChunkConstants& c, const Chunk<Sample>& chunk,
-               double& envelope, SidechainState& filter)
-{
-    if constexpr (sizeof(Sample) == sizeof(float))
-        kernels.processFloat(c, chunk, envelope, filter);
-    else
-        kernels.processDouble(c, chunk, envelope, filter);
-}
 } // namespace
 
 template <typename Sample>
@@ -58,16 +48,13 @@ Rest restOf(const EngineKernels& kernels, const ChunkConstants& constants, const
             double envelope, const SidechainState& filter)
 {
     if (constants.pushOn || (constants.sidechainOn && !filterAtZero(filter))) return Rest::no;
-    // Audio leaves at its first frames; the scan of the rest only for silence.
-    const int head = chunk.frames < kStretch ? chunk.frames : kStretch;
-    if (!allZero(chunk.inL, chunk.inR, head)) return Rest::no;
+    if (!allZero(chunk.inL, chunk.inR, chunk.frames)) return Rest::no;
     const Sample silence[1] = {Sample(0)};
     Sample ignored[1];
     const Chunk<Sample> frame{silence, silence, ignored, ignored, 1, nullptr, nullptr, nullptr};
     double probed = envelope;
     SidechainState probedFilter = filter;
-    runKernel(kernels, constants, frame, probed, probedFilter);
-    if (!allZero(chunk.inL + head, chunk.inR + head, chunk.frames - head)) return Rest::no;
+    chunkKernel<Sample>(kernels)(constants, frame, probed, probedFilter);
     return std::memcmp(&probed, &envelope, sizeof envelope) == 0 ? Rest::yes : Rest::settling;
 }
 

@@ -23,6 +23,38 @@ CRect rectOf(const layout::Placement& place)
 
 CompressorPanel::CompressorPanel(PanelHost& owner) : host(owner) {}
 
+CFrame* CompressorPanel::open(void* parentWindow, CFrameHost& frameHost)
+{
+    if (!parentWindow) return nullptr;
+    // Everything set from now on is either read by build or marked for the next showPendingChanges.
+    handOver.clear();
+    auto* frame = new CFrame(CRect(0, 0, kPanelWidth, kPanelHeight), parentWindow, &frameHost);
+    if (!frame->getWindow() || !build(*frame))
+    {
+        close(frame);
+        return nullptr;
+    }
+    handOver.attach();
+    return frame;
+}
+
+void CompressorPanel::close(CFrame* frame)
+{
+    handOver.detach();
+    release();
+    delete frame;
+}
+
+void CompressorPanel::parameterChangedAnyThread(std::int32_t index)
+{
+    handOver.changed(index, [this](std::int32_t shown) { showParameter(shown); });
+}
+
+void CompressorPanel::showPendingChanges()
+{
+    handOver.showPending([this](std::int32_t index) { showParameter(index); });
+}
+
 bool CompressorPanel::build(CFrame& frame)
 {
     EditorImages images;
@@ -69,8 +101,7 @@ void CompressorPanel::release()
 void CompressorPanel::showParameter(std::int32_t index)
 {
     // The control shows what the host stored (clamped), not the value it was given.
-    if (static_cast<std::uint32_t>(index) < kNumParams && controls[index])
-        controls[index]->setValue(host.parameterValue(index));
+    if (controls[index]) controls[index]->setValue(host.parameterValue(index));
 }
 
 void CompressorPanel::showGainReduction(double dB)

@@ -4,6 +4,7 @@
 #include "CControl.h"
 #include "PanelHost.h"
 #include "PanelLayout.h"
+#include "ParameterHandOver.h"
 
 #include <array>
 #include <cstdint>
@@ -11,7 +12,8 @@
 namespace VSTGUI
 {
 class CFrame;
-}
+class CFrameHost;
+} // namespace VSTGUI
 
 namespace qm07
 {
@@ -22,19 +24,23 @@ class TarvelGR;
 constexpr std::int32_t kPanelWidth = layout::kPanelWidth;
 constexpr std::int32_t kPanelHeight = layout::kPanelHeight;
 
-/// User-interface thread only. The views belong to the frame; the panel only points at them while built.
+/// User-interface thread unless a function says otherwise. The views belong to the frame; the panel only
+/// points at them while open.
 class CompressorPanel : public VSTGUI::CControlListener
 {
 public:
     explicit CompressorPanel(PanelHost& host);
 
-    /// Background, eight knobs, the meter at rest and two levers, from the host's current values;
-    /// false, and the frame untouched, when an image is missing. Allocates.
-    bool build(VSTGUI::CFrame& frame);
-    /// Forgets the views before the frame that owns them is deleted.
-    void release();
-    /// The control of `index` takes host.parameterValue; nothing while not built or for a bad index.
-    void showParameter(std::int32_t index);
+    /// A frame in a child of `parentWindow` holding background, eight knobs, the meter at rest and two
+    /// levers, from the host's current values; the calling thread is the editor's until close. Null, and
+    /// nothing left behind, without a parent, a window or an image. Allocates.
+    VSTGUI::CFrame* open(void* parentWindow, VSTGUI::CFrameHost& frameHost);
+    /// Forgets the views, then deletes the frame open returned (null: nothing to delete).
+    void close(VSTGUI::CFrame* frame);
+    /// Any thread, the audio thread included; never allocates, locks or waits. On the editor's own thread
+    /// the control takes host.parameterValue at once, from any other at the next showPendingChanges.
+    void parameterChangedAnyThread(std::int32_t index);
+    void showPendingChanges();
     /// The meter shows the reading at the next redraw.
     void showGainReduction(double dB);
 
@@ -42,9 +48,14 @@ public:
     void valueChanged(VSTGUI::CDrawContext* context, VSTGUI::CControl* control) override;
 
 private:
+    bool build(VSTGUI::CFrame& frame);
     VSTGUI::CView* makeView(const layout::Placement& place, const EditorImages& images);
+    void release();
+    /// The control of `index` takes host.parameterValue; nothing while not open.
+    void showParameter(std::int32_t index);
 
     PanelHost& host;
+    ParameterHandOver handOver;
     std::array<VSTGUI::CControl*, kNumParams> controls{}; ///< by tag
     TarvelGR* meter = nullptr;
 };

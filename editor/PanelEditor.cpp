@@ -5,6 +5,8 @@
 #include "CKnob.h"
 #include "PlatformFrame.h"
 
+#include <utility>
+
 namespace qm07
 {
 
@@ -24,40 +26,24 @@ PanelEditor::~PanelEditor()
 bool PanelEditor::open(void* parentWindow)
 {
     if (frame) close();
-    if (!parentWindow) return false;
-    // Everything set from now on is either read by build or shown at the next idle.
-    handOver.clear();
-    VSTGUI::CFrame* opened =
-        new VSTGUI::CFrame(VSTGUI::CRect(0, 0, kPanelWidth, kPanelHeight), parentWindow, this);
-    if (!opened->getWindow() || !panel.build(*opened))
-    {
-        panel.release();
-        delete opened;
-        return false;
-    }
-    handOver.attach();
-    frame = opened;
-    return true;
+    frame = panel.open(parentWindow, *this);
+    return frame != nullptr;
 }
 
 void PanelEditor::close()
 {
-    handOver.detach();
-    VSTGUI::CFrame* closing = frame;
-    frame = nullptr;
-    panel.release();
-    delete closing;
+    panel.close(std::exchange(frame, nullptr));
 }
 
 void PanelEditor::idle()
 {
-    handOver.showPending([this](std::int32_t index) { panel.showParameter(index); });
+    panel.showPendingChanges();
     if (frame) frame->idle();
 }
 
 void PanelEditor::parameterChangedAnyThread(std::int32_t index)
 {
-    handOver.changed(index, [this](std::int32_t shown) { panel.showParameter(shown); });
+    panel.parameterChangedAnyThread(index);
 }
 
 void PanelEditor::showGainReduction(double dB)

@@ -3,7 +3,6 @@
 
 #include "CFrameHost.h"
 #include "CompressorPanel.h"
-#include "ParameterHandOver.h"
 
 #include <cstdint>
 
@@ -57,7 +56,6 @@ public:
 private:
     PanelHost& host;
     CompressorPanel panel;
-    ParameterHandOver handOver;
     VSTGUI::CFrame* frame = nullptr;
     std::uint32_t nextRedraw = 0;
 };

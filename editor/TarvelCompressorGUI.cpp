@@ -7,6 +7,7 @@
 #include "TarvelCompressor.h"
 
 #include <new>
+#include <utility>
 
 using namespace qm07;
 
@@ -29,20 +30,11 @@ bool TarvelCompressorGUI::open(void* parentWindow)
 {
     // A second open without a close would leave the first tree and window behind.
     if (frame) close();
-    if (!parentWindow) return false;
-    // Everything set from now on is either read below or shown at the next idle.
-    handOver.clear();
-    auto* newFrame = new CFrame(CRect(0, 0, qm07::kPanelWidth, qm07::kPanelHeight), parentWindow, this);
-    if (!newFrame->getWindow() || !panel.build(*newFrame))
-    {
-        panel.release();
-        delete newFrame;
-        return false;
-    }
+    CFrame* opened = panel.open(parentWindow, *this);
+    if (!opened) return false;
     AEffGUIEditor::open(parentWindow);
     setKnobMode(kLinearMode);
-    handOver.attach();
-    frame = newFrame;
+    frame = opened;
     // Last: from here the engine feeds the meter's reading.
     compressor.gainReductionFeed().activate(compressor.getSampleRate());
     return true;
@@ -51,11 +43,7 @@ bool TarvelCompressorGUI::open(void* parentWindow)
 void TarvelCompressorGUI::close()
 {
     compressor.gainReductionFeed().deactivate();
-    handOver.detach();
-    CFrame* closing = frame;
-    frame = nullptr;
-    panel.release();
-    delete closing;
+    panel.close(std::exchange(frame, nullptr));
     AEffGUIEditor::close();
 }
 
@@ -63,7 +51,7 @@ void TarvelCompressorGUI::idle()
 {
     if (!inIdleStuff)
     {
-        handOver.showPending([this](std::int32_t index) { showParameter(index); });
+        panel.showPendingChanges();
         if (frame) panel.showGainReduction(compressor.gainReductionFeed().reading());
     }
     AEffGUIEditor::idle();
@@ -71,12 +59,7 @@ void TarvelCompressorGUI::idle()
 
 void TarvelCompressorGUI::setParameter(std::int32_t index, float)
 {
-    handOver.changed(index, [this](std::int32_t shown) { showParameter(shown); });
-}
-
-void TarvelCompressorGUI::showParameter(std::int32_t index)
-{
-    if (frame) panel.showParameter(index);
+    panel.parameterChangedAnyThread(index);
 }
 
 float TarvelCompressorGUI::parameterValue(std::int32_t index)

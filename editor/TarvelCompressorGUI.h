@@ -4,7 +4,6 @@
 #include "AEffGUIEditor.h"
 #include "CompressorPanel.h"
 #include "PanelHost.h"
-#include "ParameterHandOver.h"
 
 #include <cstdint>
 
@@ -38,12 +37,8 @@ public:
     void endEdit(std::int32_t index) override;
 
 private:
-    /// UI thread: the control of `index` takes the effect's stored value.
-    void showParameter(std::int32_t index);
-
     TarvelCompressor& compressor;
     qm07::CompressorPanel panel{*this};
-    qm07::ParameterHandOver handOver;
 };
 
 /// The factory the effect's constructor is given: creates the editor, which attaches itself.

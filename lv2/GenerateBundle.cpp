@@ -1,6 +1,7 @@
 // qm07-lv2-ttl: writes the bundle's Turtle files, and tells tests the port values of normalized settings and
 // the stored values of a factory preset.
 #include "FactoryPresets.h"
+#include "HostValues.h"
 #include "Parameters.h"
 #include "PortValues.h"
 #include "TtlWriter.h"
@@ -9,7 +10,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
-#include <strings.h>
 
 namespace
 {
@@ -43,13 +43,6 @@ int writeBundle(const std::string& directory, const BundleFiles& files)
     return 0;
 }
 
-std::int32_t parameterNamed(const std::string& name)
-{
-    for (std::int32_t index = 0; index < kNumParams; ++index)
-        if (strcasecmp(name.c_str(), kParameters[index].name) == 0) return index;
-    return -1;
-}
-
 // "Knee dB=0.5" becomes "knee_db=9.0": what a host sets the port to for that stored value.
 int printPortValues(int count, char** settings)
 {
@@ -57,7 +50,7 @@ int printPortValues(int count, char** settings)
     {
         const std::string setting = settings[n];
         const std::size_t equals = setting.find('=');
-        const std::int32_t index = parameterNamed(setting.substr(0, equals));
+        const std::int32_t index = findParameter(setting.substr(0, equals).c_str());
         if (equals == std::string::npos || index < 0)
         {
             std::fprintf(stderr, "qm07-lv2-ttl: no parameter in '%s'\n", setting.c_str());
@@ -78,7 +71,7 @@ int printPresetValues(const std::string& symbol)
         for (std::int32_t index = 0; index < kNumParams; ++index)
         {
             const float port = static_cast<float>(preset.ports[index]);
-            const float stored = storedValue(index, port, kParameters[index].defaultValue);
+            const float stored = storedFromHost(index, port, kParameters[index].defaultValue);
             std::printf("%s=%.9g\n", kParameters[index].name, static_cast<double>(stored));
         }
         return 0;

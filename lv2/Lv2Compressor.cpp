@@ -1,9 +1,9 @@
 // Ports mapped onto the stored values and the engine; the engine itself is untouched by the format.
 #include "Lv2Compressor.h"
 
+#include "HostValues.h"
 #include "NoiseSeed.h"
 #include "PortLayout.h"
-#include "PortValues.h"
 
 #include <algorithm>
 
@@ -52,7 +52,7 @@ void Lv2Compressor::readControls()
         if (!controls[index]) continue;
         const float port = *controls[index];
         if (port == convertedPorts[index]) continue;
-        values[index] = storedValue(index, port, values[index]);
+        values[index] = storedFromHost(index, port, values[index]);
         convertedPorts[index] = port;
     }
 }

@@ -1,6 +1,7 @@
 // The UI's side of the ports: edits go out through the host's write function, never to the instance.
 #include "Lv2Editor.h"
 
+#include "HostValues.h"
 #include "PortLayout.h"
 #include "PortValues.h"
 
@@ -8,17 +9,12 @@ namespace qm07::lv2
 {
 Lv2Editor::Lv2Editor(const UiHost& uiHost) : host(uiHost), panel(*this) {}
 
-Lv2Editor::~Lv2Editor()
-{
-    panel.close();
-}
-
 void Lv2Editor::portEvent(std::uint32_t port, float value)
 {
     if (port == kGainReductionPort) panel.showGainReduction(value);
     const std::int32_t index = parameterOfPort(port);
     if (index < 0) return;
-    values[index] = storedValue(index, value, values[index]);
+    values[index] = storedFromHost(index, value, values[index]);
     panel.parameterChangedAnyThread(index);
 }
 
@@ -26,7 +22,7 @@ void Lv2Editor::performEdit(std::int32_t index, float normalized)
 {
     // The copy holds what the DSP will make of the port value, as a port event would bring it.
     const float port = portValue(index, normalized);
-    values[index] = storedValue(index, port, values[index]);
+    values[index] = storedFromHost(index, port, values[index]);
     host.write(host.controller, controlPort(index), sizeof port, 0, &port);
 }
 

@@ -24,8 +24,8 @@ struct UiHost
 class Lv2Editor final : public PanelHost
 {
 public:
+    /// The panel closes with it.
     explicit Lv2Editor(const UiHost& host);
-    ~Lv2Editor();
 
     /// Allocates the frame; false when the parent is no window or an image is missing.
     bool open(void* parentWindow) { return panel.open(parentWindow); }

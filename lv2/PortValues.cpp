@@ -5,11 +5,6 @@
 
 namespace qm07::lv2
 {
-float storedValue(std::int32_t index, float port, float previous)
-{
-    return storedFromHost(index, port, previous);
-}
-
 float portValue(std::int32_t index, float normalized)
 {
     return static_cast<float>(hostValueOf(index, normalized));

@@ -1,4 +1,4 @@
-// Control ports: float copies of the host values in real units.
+// Control ports: float copies of the host values in real units (storedFromHost reads them back).
 #pragma once
 
 #include <cstdint>
@@ -8,8 +8,6 @@ namespace qm07::lv2
 /// Full scale of the gain-reduction output, the needle's range.
 constexpr double kGainReductionMaximum = 20.0;
 
-/// Any thread; no allocation. The stored value for a port value; NaN keeps `previous`.
-float storedValue(std::int32_t index, float port, float previous);
 /// Any thread; no allocation. The port value that stands for a stored value.
 float portValue(std::int32_t index, float normalized);
 } // namespace qm07::lv2

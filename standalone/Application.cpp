@@ -80,7 +80,6 @@ Application::~Application()
 {
     // The meter's feed goes off before the panel that reads it.
     processor.gainReductionFeed().deactivate();
-    if (editor) editor->close();
     editor.reset();
     window.reset();
     session.close();

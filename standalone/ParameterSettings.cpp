@@ -3,26 +3,15 @@
 #include "ParameterSettings.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace qm07
 {
 
 namespace
 {
-
-bool sameLetters(const std::string& a, const char* b)
-{
-    return a.size() == std::strlen(b) && std::equal(a.begin(), a.end(), b,
-                                                    [](char x, char y) {
-                                                        return std::tolower(static_cast<unsigned char>(x)) ==
-                                                               std::tolower(static_cast<unsigned char>(y));
-                                                    });
-}
 
 std::string trimmed(const std::string& text)
 {
@@ -68,20 +57,13 @@ std::string knownNames()
 
 } // namespace
 
-std::int32_t findParameter(const std::string& name)
-{
-    for (std::int32_t i = 0; i < kNumParams; ++i)
-        if (sameLetters(name, kParameters[i].name) || sameLetters(name, kParameters[i].symbol)) return i;
-    return -1;
-}
-
 bool applySetting(const std::string& setting, ParameterValues& values, std::string& error)
 {
     const auto equals = setting.find('=');
     const std::string name = trimmed(setting.substr(0, equals));
     const std::string text =
         equals == std::string::npos ? std::string() : trimmed(setting.substr(equals + 1));
-    const std::int32_t index = findParameter(name);
+    const std::int32_t index = findParameter(name.c_str());
     float normalized = 0.0f;
     double number = 0.0;
     if (index < 0)

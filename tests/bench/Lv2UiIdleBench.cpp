@@ -10,29 +10,27 @@
 #include <xcb/xcb.h>
 
 #include <dlfcn.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 namespace
 {
 constexpr double kIdlePerSecond = 30.0;
 
-double threadCpuSeconds()
+double cpuSeconds(clockid_t clock)
 {
     timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    clock_gettime(clock, &now);
     return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
 }
 
-/// The process serving DISPLAY, found by its command line (":N" among its arguments), or 0.
-long xServerPid(const std::string& display)
+/// The CPU-time clock of the process serving DISPLAY, found by its command line (":N" among its arguments).
+bool xServerClock(const std::string& display, clockid_t& clock)
 {
     const std::string wanted = display.substr(0, display.find('.'));
     for (const auto& entry : std::filesystem::directory_iterator("/proc"))
@@ -42,26 +40,10 @@ long xServerPid(const std::string& display)
         if (!std::getline(file, name, '\0')) continue;
         if (name.find("Xvfb") == std::string::npos && name.find("Xorg") == std::string::npos) continue;
         while (std::getline(file, argument, '\0'))
-            if (argument == wanted) return std::atol(entry.path().filename().c_str());
+            if (argument == wanted)
+                return clock_getcpuclockid(std::atoi(entry.path().filename().c_str()), &clock) == 0;
     }
-    return 0;
-}
-
-/// User and system time of a process, to the kernel's tick.
-double processCpuSeconds(long pid)
-{
-    std::ifstream file("/proc/" + std::to_string(pid) + "/stat");
-    std::string line;
-    std::getline(file, line);
-    const std::size_t end = line.rfind(')');
-    if (end == std::string::npos) return 0.0;
-    std::istringstream fields(line.substr(end + 2));
-    std::string skip;
-    for (int field = 3; field < 14; ++field)
-        fields >> skip;
-    double user = 0.0, system = 0.0;
-    fields >> user >> system;
-    return (user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    return false;
 }
 
 void ignoreWrite(LV2UI_Controller, std::uint32_t, std::uint32_t, std::uint32_t, const void*) {}
@@ -143,19 +125,21 @@ private:
 template <typename Pass> void measure(benchmark::State& state, HostedUi& ui, Pass pass)
 {
     const char* display = std::getenv("DISPLAY");
-    const long server = display ? xServerPid(display) : 0;
+    clockid_t server{};
+    const bool serverSeen = display && xServerClock(display, server);
     ui.sync();
-    const double serverStart = server ? processCpuSeconds(server) : 0.0;
-    const double start = threadCpuSeconds();
+    const double serverStart = serverSeen ? cpuSeconds(server) : 0.0;
+    const double start = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
     for (auto _ : state)
         pass();
-    const double perPass = (threadCpuSeconds() - start) / static_cast<double>(state.iterations());
+    const double perPass =
+        (cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - start) / static_cast<double>(state.iterations());
     ui.sync();
     state.counters["cpu_us_per_idle"] = perPass * 1e6;
     state.counters["percent_of_core_at_30_per_s"] = perPass * kIdlePerSecond * 100.0;
-    if (server)
+    if (serverSeen)
         state.counters["server_cpu_us_per_idle"] =
-            (processCpuSeconds(server) - serverStart) / static_cast<double>(state.iterations()) * 1e6;
+            (cpuSeconds(server) - serverStart) / static_cast<double>(state.iterations()) * 1e6;
 }
 
 void idleWithMovingMeter(benchmark::State& state)

@@ -38,9 +38,14 @@ void EditorTest::openAndPaint()
 
 CControl* EditorTest::control(std::int32_t tag)
 {
-    for (std::int32_t i = 0; i < frame().getNbViews(); ++i)
+    return controlOf(frame(), tag);
+}
+
+CControl* controlOf(CFrame& frame, std::int32_t tag)
+{
+    for (std::int32_t i = 0; i < frame.getNbViews(); ++i)
     {
-        CView* view = frame().getView(i);
+        CView* view = frame.getView(i);
         if (view->isTypeOf("TarvelGR")) continue;
         auto* candidate = static_cast<CControl*>(view);
         if (candidate->getTag() == tag) return candidate;

@@ -22,6 +22,9 @@ struct PointerStep
     std::int32_t buttons;
 };
 
+/// The control bound to a parameter, found in the open frame by its tag.
+VSTGUI::CControl* controlOf(VSTGUI::CFrame& frame, std::int32_t tag);
+
 /// Presses at `at` with `buttons` on the frame, then plays `path` one step per poll of the tracking loop;
 /// the buttons are released when the path runs out.
 void playGesture(VSTGUI::CFrame& frame, VSTGUI::CPoint at, std::int32_t buttons,
@@ -37,7 +40,6 @@ protected:
 
     TarvelCompressorGUI& editor() { return *static_cast<TarvelCompressorGUI*>(effect->getEditor()); }
     VSTGUI::CFrame& frame() { return *editor().getFrame(); }
-    /// The control bound to a parameter, found in the open frame by its tag.
     VSTGUI::CControl* control(std::int32_t tag);
     void openAndPaint();
 

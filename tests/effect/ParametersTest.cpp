@@ -1,10 +1,14 @@
-// The product's description: real values at the table's ends, round trips, texts and their parsing.
+// The product's description: real values at the table's ends, round trips, texts and their parsing, names,
+// and values as hosts with finite ranges hold them.
 #include "Parameters.h"
+#include "HostValues.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
+#include <utility>
 
 using namespace qm07;
 
@@ -150,4 +154,42 @@ TEST(Parameters, ParsingAcceptsOtherSpellingsAndRefusesGarbage)
     }
     float untouched = -1.0f;
     EXPECT_FALSE(parseValue(kThresh, nullptr, untouched));
+}
+
+TEST(Parameters, FoundByNameOrSymbolInAnyCase)
+{
+    const std::pair<const char*, std::int32_t> cases[] = {
+        {"Knee dB", kKneeDb}, {"KNEE_DB", kKneeDb}, {"thresh", kThresh},
+        {"Wet/Dry", kWetDry}, {"wet_dry", kWetDry}, {"Tresh", -1},
+        {"Knee", -1},         {"Knee dB ", -1},     {"", -1},
+    };
+    for (const auto& [name, index] : cases)
+        EXPECT_EQ(findParameter(name), index) << '"' << name << '"';
+}
+
+struct HostCase
+{
+    std::int32_t index;
+    double host;
+    float previous;
+    float stored;
+};
+
+TEST(HostValues, BecomeTheStoredValuesClampedRoundedAndNaNRefused)
+{
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    // Worked out by hand from the units: Thresh −40·v dB, Ratio 1/(1−√v), Wet/Dry 100·v %.
+    const HostCase cases[] = {
+        {kThresh, -20.0, 0.0f, 0.5f},  {kThresh, kNaN, 0.25f, 0.25f}, {kThresh, 10.0, 0.3f, 0.0f},
+        {kThresh, -100.0, 0.0f, 1.0f}, {kAttack, -kInf, 0.5f, 0.0f},  {kWetDry, 50.0, 0.0f, 0.5f},
+        {kRatio, 2.0, 0.0f, 0.25f},    {kRatio, 4.0, 0.0f, 0.5625f},  {kRatio, 1.0, 0.5f, 0.0f},
+        {kRatio, 0.5, 0.5f, 0.0f},     {kRatio, 100.0, 0.0f, 1.0f},   {kRatio, 1e30, 0.0f, 1.0f},
+        {kRatio, kInf, 0.0f, 1.0f},    {kRatio, kNaN, 0.75f, 0.75f},  {kScMode, 1.0, 0.0f, 0.5f},
+        {kScMode, 1.4, 0.0f, 0.5f},    {kScMode, 1.6, 0.0f, 1.0f},    {kPush, -3.0, 1.0f, 0.0f},
+        {kPush, 7.0, 0.0f, 1.0f},      {kPush, 2.0, 0.0f, 1.0f},
+    };
+    for (const HostCase& c : cases)
+        EXPECT_EQ(storedFromHost(c.index, c.host, c.previous), c.stored)
+            << kParameters[c.index].name << " at " << c.host;
 }

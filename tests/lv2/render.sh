@@ -11,6 +11,21 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/lv2" && ln -s "$bundle" "$work/lv2/"
 export LV2_PATH=$work/lv2
+failures=0
+
+same_bits() { # RATE BLOCK LABEL, with vst_args and lv2_args: the renders agree, and differ from the input
+  local in=$work/in-$1.f32
+  [ -f "$in" ] || "$demosynth" "$in" --seconds 2 --rate "$1" >/dev/null
+  "$vsthost" render "$vst" "$in" "$work/vst.f32" --rate "$1" --block "$2" "${vst_args[@]}" >/dev/null
+  "$lv2render" "$uri" "$in" "$work/lv2.f32" --rate "$1" --block "$2" "${lv2_args[@]}" >/dev/null
+  if "$vsthost" compare "$work/vst.f32" "$work/lv2.f32" --ulps 0 --rate "$1" >/dev/null &&
+    ! "$vsthost" compare "$in" "$work/lv2.f32" --rate "$1" >/dev/null; then
+    echo "same bits at $1 Hz, blocks of $2: $3"
+  else
+    echo "FAILED at $1 Hz, blocks of $2: $3 (VST ${vst_args[*]}; LV2 ${lv2_args[*]})"
+    failures=$((failures + 1))
+  fi
+}
 
 # rate | block | normalized settings, ';' between them (Push stays off: its jitter is seeded from the clock).
 cases=(
@@ -19,45 +34,21 @@ cases=(
   "44100|64|Thresh=0.8;Ratio=1;Attack=0.05;Release=0.125;SC Mode=1;Knee dB=1;Knee %=1"
   "96000|1000|Thresh=0.35;Ratio=0.9;Gain=1;Attack=1;Release=1;SC Mode=0.5;Wet/Dry=0.75"
 )
-failures=0
 for row in "${cases[@]}"; do
   IFS='|' read -r rate block settings <<<"$row"
-  [ -f "$work/in-$rate.f32" ] || "$demosynth" "$work/in-$rate.f32" --seconds 2 --rate "$rate" >/dev/null
   IFS=';' read -ra list <<<"$settings"
   vst_args=() lv2_args=()
   for setting in "${list[@]}"; do vst_args+=(--set "$setting"); done
   while read -r port; do lv2_args+=(--set "$port"); done < <("$ttltool" ports "${list[@]}")
-  "$vsthost" render "$vst" "$work/in-$rate.f32" "$work/vst.f32" --rate "$rate" --block "$block" "${vst_args[@]}" >/dev/null
-  "$lv2render" "$uri" "$work/in-$rate.f32" "$work/lv2.f32" --rate "$rate" --block "$block" "${lv2_args[@]}" >/dev/null
-  if "$vsthost" compare "$work/vst.f32" "$work/lv2.f32" --ulps 0 --rate "$rate" >/dev/null; then
-    echo "same bits at $rate Hz, blocks of $block: ${settings:-defaults}"
-  else
-    echo "FAILED: LV2 and VST renders differ at $rate Hz, blocks of $block: ${settings:-defaults} (${lv2_args[*]})"
-    failures=$((failures + 1))
-  fi
-  if "$vsthost" compare "$work/in-$rate.f32" "$work/lv2.f32" --rate "$rate" >/dev/null; then
-    echo "FAILED: the LV2 render equals its input: nothing was processed"
-    failures=$((failures + 1))
-  fi
+  same_bits "$rate" "$block" "${settings:-defaults}"
 done
 
 # Push's jitter is seeded from the clock, so a preset with Push on is compared with Push off on both sides.
 for preset in bus-glue vocal-levelling drum-smash de-essing-sc-a; do
   vst_args=() lv2_args=(--preset "$uri#$preset")
   while read -r setting; do vst_args+=(--set "$setting"); done < <("$ttltool" preset "$preset")
-  note=""
-  if ! printf '%s\n' "${vst_args[@]}" | grep -qx 'Push=0'; then
-    vst_args+=(--set Push=0) lv2_args+=(--set push=0) note=" (Push off)"
-  fi
-  "$vsthost" render "$vst" "$work/in-48000.f32" "$work/vst.f32" "${vst_args[@]}" >/dev/null
-  "$lv2render" "$uri" "$work/in-48000.f32" "$work/lv2.f32" "${lv2_args[@]}" >/dev/null
-  if "$vsthost" compare "$work/vst.f32" "$work/lv2.f32" --ulps 0 >/dev/null &&
-    ! "$vsthost" compare "$work/in-48000.f32" "$work/lv2.f32" >/dev/null; then
-    echo "same bits with the preset $preset$note"
-  else
-    echo "FAILED: the preset $preset$note renders differently through LV2 and VST (${vst_args[*]})"
-    failures=$((failures + 1))
-  fi
+  if ! printf '%s\n' "${vst_args[@]}" | grep -qx 'Push=0'; then vst_args+=(--set Push=0) lv2_args+=(--set push=0); fi
+  same_bits 48000 512 "the preset $preset"
 done
 
 # lv2render gives the options a host knows (rate, block lengths), which plug-ins made with DPF require.

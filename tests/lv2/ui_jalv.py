@@ -14,22 +14,14 @@ import tempfile
 import threading
 import time
 
-sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "host"))
+TESTS = pathlib.Path(__file__).resolve().parents[1]
+sys.path[:0] = [str(TESTS / "host"), str(TESTS / "support")]
 import editor_screens  # noqa: E402
+from jack_x11 import JackServer, drag, spawn, wait_for  # noqa: E402
 
 URI = "urn:tarvel:qm07-compressor"
 THRESH = (175, 60)  # the knob's centre in panel coordinates
 TIMEOUT = 15.0
-
-
-def wait_until(what, condition, timeout=TIMEOUT):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        result = condition()
-        if result:
-            return result
-        time.sleep(0.05)
-    raise AssertionError(f"timed out waiting for {what}")
 
 
 def panel_origin():
@@ -65,7 +57,7 @@ class Jalv:
                 self.reductions.append(float(match.group(1)))
 
     def listen_to_the_metronome(self):
-        wait_until("the plug-in's JACK ports", lambda: subprocess.run(
+        wait_for("the plug-in's JACK ports", lambda: subprocess.run(
             ["jack_connect", "metro:240_bpm", "qm07:in_l"], env=self.env, capture_output=True).returncode == 0)
 
     def close(self, signals=1):
@@ -83,21 +75,12 @@ class Jalv:
             raise AssertionError(f"jalv exited with {status}:\n" + "\n".join(self.lines[-30:]))
 
 
-def drag(origin, pixels):
-    x, y = origin[0] + THRESH[0], origin[1] + THRESH[1]
-    subprocess.run(["xdotool", "mousemove", str(x), str(y), "mousedown", "1"], check=True)
-    for step in range(1, 11):  # in steps, as a hand moves
-        subprocess.run(["xdotool", "mousemove", str(x), str(y + pixels * step // 10)], check=True)
-        time.sleep(0.02)
-    subprocess.run(["xdotool", "mouseup", "1"], check=True)
-
-
 def drag_silences_the_reduction(jalv):
     """Clicks at -0.9 dBFS are reduced at -20 dB; once Thresh is dragged to 0 dB they are not."""
-    origin = wait_until("the panel's window", panel_origin)
+    origin = wait_for("the panel's window", panel_origin)
     jalv.listen_to_the_metronome()
-    wait_until("gain reduction from the clicks at -20 dB", lambda: any(r > 3 for r in jalv.reductions))
-    drag(origin, 300)  # past the knob's 200 pixels: its lowest value, 0 dB
+    wait_for("gain reduction from the clicks at -20 dB", lambda: any(r > 3 for r in jalv.reductions))
+    drag(origin[0] + THRESH[0], origin[1] + THRESH[1], 300)  # past the knob's 200 pixels: 0 dB
     time.sleep(2)  # the release (294 ms) runs out
     seen = len(jalv.reductions)
     time.sleep(1)  # four clicks
@@ -113,7 +96,7 @@ def host_values_are_shown(env, ttltool, scratch):
                            capture_output=True, text=True, check=True).stdout.split()
     jalv = Jalv.embedded(env, *(option for port in ports for option in ("-c", port)))
     try:
-        origin = wait_until("the panel's window", panel_origin)
+        origin = wait_for("the panel's window", panel_origin)
         expected = editor_screens.load(editor_screens.golden(editor_screens.EDITED))
         shot = f"{scratch}/screen.png"
         deadline, difference = time.monotonic() + 5, 255
@@ -142,10 +125,10 @@ def run(env, ttltool, openings, scratch):
     for _ in range(openings):
         jalv = Jalv.embedded(env)
         try:
-            wait_until("the panel's window", panel_origin)
+            wait_for("the panel's window", panel_origin)
         finally:
             jalv.close()
-        wait_until("the panel's window to go", lambda: panel_origin() is None)
+        wait_for("the panel's window to go", lambda: panel_origin() is None)
     print(f"embedded: {openings} openings and clean closings in {time.monotonic() - started:.1f} s")
     jalv = Jalv.own_window(env)
     try:
@@ -162,21 +145,12 @@ def main():
     with tempfile.TemporaryDirectory() as scratch:
         os.mkdir(f"{scratch}/lv2")
         os.symlink(bundle, f"{scratch}/lv2/{os.path.basename(bundle)}")
-        server = f"qm07-lv2-ui-{os.getpid()}"
-        env = {**os.environ, "LV2_PATH": f"{scratch}/lv2", "JACK_DEFAULT_SERVER": server, "HOME": scratch}
-        jackd = subprocess.Popen(["jackd", "--no-realtime", "-n", server, "-d", "dummy", "-r", "48000", "-p", "256"],
-                                 env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        metro = None
-        try:
-            wait_until("jackd", lambda: subprocess.run(["jack_lsp"], env=env, capture_output=True).returncode == 0)
-            metro = subprocess.Popen(["jack_metro", "-b", "240", "-A", "0.9", "-n", "metro"], env=env,
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        env = {**os.environ, "LV2_PATH": f"{scratch}/lv2", "JACK_DEFAULT_SERVER": f"qm07-lv2-ui-{os.getpid()}",
+               "HOME": scratch}
+        with JackServer(env):
+            spawn(["jack_metro", "-b", "240", "-A", "0.9", "-n", "metro"], env=env, stdout=subprocess.DEVNULL,
+                  stderr=subprocess.DEVNULL)
             run(env, ttltool, openings, scratch)
-        finally:
-            for process in (metro, jackd):
-                if process:
-                    process.terminate()
-                    process.wait(TIMEOUT)
     return 0
 
 

@@ -67,10 +67,10 @@ struct SettingCase
 {
     const char* setting;
     std::int32_t index; ///< -1: must be refused
-    double real;        ///< what the stored value must mean, for continuous parameters
+    double real;        ///< what the stored value must mean
 };
 
-TEST(StandaloneSettings, RealUnitsByNameOrSymbol)
+TEST(StandaloneSettings, RealUnitsAndPositionTextsByNameOrSymbol)
 {
     const SettingCase cases[] = {
         {"Thresh=-18", qm07::kThresh, -18.0},
@@ -84,6 +84,10 @@ TEST(StandaloneSettings, RealUnitsByNameOrSymbol)
         {"attack=10", qm07::kAttack, 10.0},
         {"Release=2000", qm07::kRelease, 2000.0},
         {"Wet/Dry=0", qm07::kWetDry, 0.0},
+        {"sc_mode=B", qm07::kScMode, 2.0},
+        {"SC Mode=2", qm07::kScMode, 2.0},
+        {"push=II", qm07::kPush, 2.0},
+        {"push=3", -1, 0},
         {"Thresh=5", -1, 0},
         {"Thresh=-41", -1, 0},
         {"ratio=0.5", -1, 0},
@@ -111,22 +115,6 @@ TEST(StandaloneSettings, RealUnitsByNameOrSymbol)
         const double got = qm07::realValue(c.index, values[c.index]);
         EXPECT_NEAR(got, c.real, 1e-4 * std::max(1.0, std::fabs(c.real))) << c.setting;
     }
-}
-
-TEST(StandaloneSettings, PositionsTakeTheirTexts)
-{
-    for (const char* setting : {"sc_mode=B", "SC Mode=2", "push=II", "Push=2"})
-    {
-        qm07::ParameterValues values = qm07::defaultValues();
-        std::string error;
-        ASSERT_TRUE(qm07::applySetting(setting, values, error)) << setting << ": " << error;
-        const std::int32_t index =
-            qm07::findParameter(std::string(setting).substr(0, std::string(setting).find('=')));
-        EXPECT_EQ(qm07::realValue(index, values[index]), 2.0) << setting;
-    }
-    qm07::ParameterValues values = qm07::defaultValues();
-    std::string error;
-    EXPECT_FALSE(qm07::applySetting("push=3", values, error));
 }
 
 } // namespace

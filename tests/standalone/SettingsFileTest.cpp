@@ -6,19 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
-#include <dirent.h>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 
 namespace
 {
 
-rlimit savedFiles{};
+namespace fs = std::filesystem;
 
 class ScratchFolder
 {
@@ -28,7 +26,7 @@ public:
         char name[] = "/tmp/qm07-settings-XXXXXX";
         path = mkdtemp(name);
     }
-    ~ScratchFolder() { std::system(("chmod -R u+w " + path + " && rm -rf " + path).c_str()); }
+    ~ScratchFolder() { fs::remove_all(path); }
     std::string path;
 };
 
@@ -43,14 +41,9 @@ void put(const std::string& path, const std::string& text)
     std::ofstream(path, std::ios::binary) << text;
 }
 
-int entries(const std::string& folder)
+std::ptrdiff_t entries(const std::string& folder)
 {
-    int count = 0;
-    DIR* dir = opendir(folder.c_str());
-    while (dirent* entry = readdir(dir))
-        count += entry->d_name[0] != '.';
-    closedir(dir);
-    return count;
+    return std::distance(fs::directory_iterator(folder), fs::directory_iterator());
 }
 
 TEST(StandaloneSettingsFile, DefaultPlace)
@@ -75,45 +68,26 @@ TEST(StandaloneSettingsFile, ReplacesWholeAndMakesFolders)
 /// Each fault must leave the old file as it was and no temporary file beside it.
 TEST(StandaloneSettingsFile, FaultsKeepTheOldFile)
 {
-    struct Fault
+    // Past the size limit a write fails as on a full disk, rather than raising SIGXFSZ.
+    std::signal(SIGXFSZ, SIG_IGN);
+    const struct
     {
         const char* name;
-        void (*arm)(const std::string& folder);
-        void (*disarm)(const std::string& folder);
-    };
-    const Fault faults[] = {
-        // No descriptor left: the temporary file cannot be made.
-        {"no descriptor",
-         [](const std::string&)
-         {
-             getrlimit(RLIMIT_NOFILE, &savedFiles);
-             rlimit few{3, savedFiles.rlim_max};
-             setrlimit(RLIMIT_NOFILE, &few);
-         },
-         [](const std::string&) { setrlimit(RLIMIT_NOFILE, &savedFiles); }},
-        // The file-size limit fails writes past a few bytes the way a full disk does.
-        {"full disk",
-         [](const std::string&)
-         {
-             std::signal(SIGXFSZ, SIG_IGN);
-             rlimit small{8, RLIM_INFINITY};
-             setrlimit(RLIMIT_FSIZE, &small);
-         },
-         [](const std::string&)
-         {
-             rlimit none{RLIM_INFINITY, RLIM_INFINITY};
-             setrlimit(RLIMIT_FSIZE, &none);
-         }},
-    };
+        decltype(RLIMIT_NOFILE) resource;
+        rlim_t limit;
+    } faults[] = {{"no descriptor left", RLIMIT_NOFILE, 3}, {"full disk", RLIMIT_FSIZE, 8}};
     for (const auto& fault : faults)
     {
         ScratchFolder scratch;
         const std::string path = scratch.path + "/state";
         put(path, "old");
-        fault.arm(scratch.path);
+        rlimit saved{};
+        getrlimit(fault.resource, &saved);
+        const rlimit tight{fault.limit, saved.rlim_max};
+        setrlimit(fault.resource, &tight);
         std::string error;
         const bool replaced = qm07::replaceFile(path, "a much longer new content", 25, error);
-        fault.disarm(scratch.path);
+        setrlimit(fault.resource, &saved);
         EXPECT_FALSE(replaced) << fault.name;
         EXPECT_FALSE(error.empty()) << fault.name;
         EXPECT_EQ(contents(path), "old") << fault.name;

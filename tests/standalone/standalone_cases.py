@@ -1,12 +1,13 @@
 """qm07-compressor against real JACK servers (dummy driver, private names); one case per run.
 
-Usage: standalone_cases.py CASE, with APP, PLAYREC, VSTHOST, PLUGIN and DEMOSYNTH naming the programs.
+Usage: standalone_cases.py CASE (NoServer runs case_no_server), with APP, PLAYREC, VSTHOST, PLUGIN and DEMOSYNTH naming the programs.
 """
 
-import atexit
 import ctypes
+import functools
 import os
 import pathlib
+import re
 import shutil
 import signal
 import struct
@@ -15,82 +16,31 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "support"))
+from jack_x11 import JackServer, drag, jack_ports, spawn, wait_for, xdotool  # noqa: E402
+
 APP, PLAYREC, VSTHOST, PLUGIN, DEMOSYNTH = (os.environ[k] for k in
                                             ("APP", "PLAYREC", "VSTHOST", "PLUGIN", "DEMOSYNTH"))
 CLIENT = "QM07 Compressor"
 INS = f"{CLIENT}:in_1,{CLIENT}:in_2"
 OUTS = f"{CLIENT}:out_1,{CLIENT}:out_2"
 SCRATCH = pathlib.Path(tempfile.mkdtemp(prefix="qm07-standalone-"))
-SERVER = f"qm07-test-{os.getpid()}"
-ENV = dict(os.environ, JACK_DEFAULT_SERVER=SERVER, XDG_CONFIG_HOME=str(SCRATCH / "config"),
+ENV = dict(os.environ, JACK_DEFAULT_SERVER=f"qm07-test-{os.getpid()}", XDG_CONFIG_HOME=str(SCRATCH / "config"),
            JACK_NO_AUDIO_RESERVATION="1")
 
 
-SPAWNED = []
-
-
-@atexit.register
-def _end_what_is_left():
-    for process in SPAWNED:
-        if process.poll() is None:
-            process.kill()
-            process.wait()
-
-
-def spawn(args, **kwargs):
-    process = subprocess.Popen(args, env=ENV, **kwargs)
-    SPAWNED.append(process)
-    return process
-
-
-def wait_for(what, condition, seconds=10.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if condition():
-            return
-        time.sleep(0.05)
-    raise AssertionError(f"timed out waiting for {what}")
-
-
-def ports(connections=False):
-    args = ["jack_lsp", "-c"] if connections else ["jack_lsp"]
-    done = subprocess.run(args, env=ENV, capture_output=True, text=True)
-    return done.stdout if done.returncode == 0 else ""
-
-
-class Server:
-    """jackd with the dummy driver on the tests' private server name."""
-
-    def __init__(self, rate=48000, period=256):
-        self.process = spawn(["jackd", "--no-realtime", "-d", "dummy", "-r", str(rate), "-p", str(period)],
-                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_for("the JACK server", lambda: "system:playback_1" in ports())
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *_):
-        self.stop()
-
-    def kill(self):
-        self.process.kill()
-        self.process.wait()
-
-    def stop(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            self.process.wait(timeout=10)
+ports = functools.partial(jack_ports, ENV)
+Server = functools.partial(JackServer, ENV)
 
 
 class App:
     """The application, its messages collected in a file."""
 
-    def __init__(self, *args, wait=True):
+    def __init__(self, *args):
         self.log = open(SCRATCH / f"app-{time.monotonic_ns()}.log", "w+")
-        self.process = spawn([APP, *args], stdout=self.log, stderr=subprocess.STDOUT)
-        if wait:
-            wait_for("the application's ports", lambda: f"{CLIENT}:out_2" in ports() or self.ended())
-            check(not self.ended(), f"the application ended at once: {self.messages()!r}")
+        self.process = spawn([APP, *args], env=ENV, stdout=self.log, stderr=subprocess.STDOUT)
+        wait_for("the application's ports", lambda: f"{CLIENT}:out_2" in ports() or self.ended())
+        check(not self.ended(), f"the application ended at once: {self.messages()!r}")
 
     def ended(self):
         return self.process.poll() is not None
@@ -128,13 +78,6 @@ def signal_file(seconds=1):
     return path
 
 
-def defaults_state():
-    path = SCRATCH / "defaults"
-    with Server():
-        App("--no-ui", "--state", str(path)).stop()
-    return state_of(path)
-
-
 # --- cases -------------------------------------------------------------------------------------------
 
 def case_no_server():
@@ -164,44 +107,25 @@ def case_render():
     subprocess.run([VSTHOST, "render", PLUGIN, str(source), str(reference), "--rate", "48000",
                     *sum((["--set", f"{i}={v:.9g}"] for i, v in enumerate(values)), [])],
                    check=True, capture_output=True)
-    got, want, played = (p.read_bytes() for p in (recorded, reference, source))
-    check(len(got) == len(want), f"{len(got)} bytes recorded, {len(want)} rendered")
-    check(got != played, "the application passed the signal through unchanged")
-    if got != want:
-        a = struct.unpack(f"<{len(got) // 4}f", got)
-        b = struct.unpack(f"<{len(want) // 4}f", want)
-        first = next(i for i in range(len(a)) if a[i] != b[i])
-        worst = max(abs(x - y) for x, y in zip(a, b))
-        raise AssertionError(f"first difference at sample {first // 2} ({a[first]} against {b[first]}), "
-                             f"largest {worst}")
-    return f"{len(got) // 8} frames equal the plug-in's render bit for bit"
-
-
-def case_settings_survive():
-    defaults = defaults_state()
-    with Server():
-        App("--no-ui", "--set", "Thresh=-30", "--set", "push=I").stop()
-        saved = state_of(SCRATCH / "config/qm07-compressor/state")
-        check(saved != defaults, "the settings file holds the defaults after --set")
-        App("--no-ui").stop()
-    check(state_of(SCRATCH / "config/qm07-compressor/state") == saved, "the restart lost the settings")
-    return "settings saved in $XDG_CONFIG_HOME/qm07-compressor/state and restored"
+    same = subprocess.run([VSTHOST, "compare", str(reference), str(recorded), "--ulps", "0"], capture_output=True,
+                          text=True)
+    check(same.returncode == 0, f"the application's output is not the plug-in's render: {same.stdout}")
+    check(recorded.read_bytes() != source.read_bytes(), "the application passed the signal through unchanged")
+    return "the application's output equals the plug-in's render bit for bit"
 
 
 def case_broken_settings():
-    defaults = defaults_state()
-    good = struct.pack("<10f", *(v / 2 for v in defaults))
-    broken = {"cut short": good[:37], "one byte more": good + b"\0", "empty": b""}
+    """A file that is not a state (the kinds are StateFile's unit test) is named, and replaced by the defaults."""
+    broken = SCRATCH / "broken"
     with Server():
-        for name, content in broken.items():
-            path = SCRATCH / "broken"
-            path.write_bytes(content)
-            app = App("--no-ui", "--state", str(path))
-            code, _ = app.stop()
-            check(code == 0, f"{name}: exit status {code}")
-            check("ignoring" in app.messages(), f"{name}: no message in {app.messages()!r}")
-            check(state_of(path) == defaults, f"{name}: not the defaults")
-    return f"{len(broken)} broken files ignored with a message, defaults used"
+        App("--no-ui", "--state", str(SCRATCH / "defaults")).stop()
+        broken.write_bytes(bytes(41))
+        app = App("--no-ui", "--state", str(broken))
+        code, _ = app.stop()
+    check(code == 0, f"exit status {code}")
+    check("ignoring" in app.messages(), f"no message in {app.messages()!r}")
+    check(state_of(broken) == state_of(SCRATCH / "defaults"), "not the defaults")
+    return "a broken file ignored with a message, the defaults used"
 
 
 def case_server_restart():
@@ -228,24 +152,21 @@ def case_server_restart():
 
 
 def case_sigterm():
+    """Either signal saves the settings in $XDG_CONFIG_HOME/qm07-compressor/state and exits at once; the next
+    start reads them back, or it would save the defaults."""
+    path = SCRATCH / "config/qm07-compressor/state"
     results = []
     with Server():
-        for sig in (signal.SIGTERM, signal.SIGINT):
-            path = SCRATCH / f"state-{sig.name}"
-            app = App("--no-ui", "--state", str(path), "--set", "gain=12")
-            code, seconds = app.stop(sig)
+        for sig, settings in ((signal.SIGTERM, ["--set", "gain=12"]), (signal.SIGINT, [])):
+            code, seconds = App("--no-ui", *settings).stop(sig)
             check(code == 0, f"{sig.name}: exit status {code}")
             check(seconds < 1.0, f"{sig.name}: {seconds:.2f} s to exit")
-            check(path.exists() and state_of(path)[2] == 0.5, f"{sig.name}: the settings were not saved")
+            check(path.exists() and state_of(path)[2] == 0.5, f"{sig.name}: the settings were not kept")
             results.append(f"{sig.name} {seconds * 1000:.0f} ms")
-    return "saved and exited: " + ", ".join(results)
+    return "saved, exited and read back at the next start: " + ", ".join(results)
 
 
 # --- the window --------------------------------------------------------------------------------------
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], capture_output=True, text=True, check=True).stdout
-
 
 def grab(rect):
     left, top, right, bottom = rect
@@ -289,18 +210,15 @@ def case_window():
     check("800x220" in geometry, f"window geometry: {geometry}")
     time.sleep(0.5)
     quiet = grab(meter)
-    player = spawn([PLAYREC, str(source), str(SCRATCH / "ignored.f32"), INS, OUTS], stdout=subprocess.DEVNULL)
+    player = spawn([PLAYREC, str(source), str(SCRATCH / "ignored.f32"), INS, OUTS], env=ENV,
+                   stdout=subprocess.DEVNULL)
     time.sleep(1.5)
     loud = grab(meter)
     player.wait(timeout=30)
     check(loud != quiet, "the meter did not move with the audio")
 
     before = state_of(state) if state.exists() else None
-    xdotool("mousemove", "175", "60", "mousedown", "1")
-    for step in range(1, 11):
-        xdotool("mousemove", "175", str(60 + 6 * step))
-        time.sleep(0.03)
-    xdotool("mouseup", "1")
+    drag(175, 60, 60)
     wait_for("the drag saved after a pause", lambda: state.exists() and state_of(state) != before, 5)
     check(not app.ended(), "the application ended while saving")
     dragged = state_of(state)
@@ -321,7 +239,7 @@ def case_window():
 
 
 def main():
-    case = sys.argv[1]
+    case = re.sub(r"(?<!^)(?=[A-Z])", "_", sys.argv[1]).lower()
     result = globals()[f"case_{case}"]()
     print(f"{case}: {result}")
     shutil.rmtree(SCRATCH, ignore_errors=True)

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -82,39 +83,36 @@ TEST(TopLevelWindow, NamesAndAFixedSizeForTheWindowManager)
     const std::string hints =
         manager.property(idOf(*window), XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS);
     ASSERT_EQ(hints.size(), 18u * 4u);
-    std::uint32_t words[18];
-    std::memcpy(words, hints.data(), sizeof words);
+    std::vector<std::uint32_t> words(18);
+    std::memcpy(words.data(), hints.data(), hints.size());
     EXPECT_EQ(words[0], (1u << 4) | (1u << 5)); // minimum and maximum size given
-    EXPECT_EQ(words[5], 800u);
-    EXPECT_EQ(words[6], 220u);
-    EXPECT_EQ(words[7], 800u);
-    EXPECT_EQ(words[8], 220u);
+    EXPECT_EQ(std::vector<std::uint32_t>(words.begin() + 5, words.begin() + 9),
+              (std::vector<std::uint32_t>{800, 220, 800, 220}));
 }
 
-TEST(TopLevelWindow, TheCloseButtonCountsUntilTheWindowIsShownAgain)
+TEST(TopLevelWindow, ClosedByItsButtonUntilShownAgainAndByDestructionForGood)
 {
-    auto window = TopLevelWindow::open({"close", ""}, 100, 50);
-    ASSERT_TRUE(window);
-    window->show();
-    EXPECT_FALSE(window->closeRequested());
-    OtherClient manager;
-    manager.askToClose(idOf(*window));
-    EXPECT_TRUE(window->closeRequested());
-    EXPECT_TRUE(window->closeRequested());
-    window->hide();
-    window->show();
-    EXPECT_FALSE(window->closeRequested());
-}
-
-TEST(TopLevelWindow, DestroyedByAnotherClientIsClosedForGood)
-{
-    auto window = TopLevelWindow::open({"destroyed", ""}, 100, 50);
-    ASSERT_TRUE(window);
-    window->show();
-    OtherClient().destroy(idOf(*window));
-    EXPECT_TRUE(window->closeRequested());
-    window->show();
-    EXPECT_TRUE(window->closeRequested());
+    const struct
+    {
+        const char* name;
+        void (OtherClient::*act)(xcb_window_t);
+        bool closedWhenShownAgain;
+    } cases[] = {{"close button", &OtherClient::askToClose, false},
+                 {"destroyed", &OtherClient::destroy, true}};
+    for (const auto& c : cases)
+    {
+        auto window = TopLevelWindow::open({c.name, ""}, 100, 50);
+        ASSERT_TRUE(window);
+        window->show();
+        EXPECT_FALSE(window->closeRequested()) << c.name;
+        OtherClient other;
+        (other.*c.act)(idOf(*window));
+        EXPECT_TRUE(window->closeRequested()) << c.name;
+        EXPECT_TRUE(window->closeRequested()) << c.name << ": asked again";
+        window->hide();
+        window->show();
+        EXPECT_EQ(window->closeRequested(), c.closedWhenShownAgain) << c.name;
+    }
 }
 
 } // namespace
