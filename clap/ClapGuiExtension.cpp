@@ -125,21 +125,12 @@ void onTimer(const clap::clap_plugin* p, clap::clap_id id)
     ClapGui& gui = onMain(p, "timer_support.on_timer").editor();
     if (gui.isPumpTimer(id)) gui.pump();
 }
-
-const clap::clap_plugin_gui kGui = {isApiSupported, getPreferredApi, create,         destroy,    setScale,
-                                    getSize,        canResize,       getResizeHints, adjustSize, setSize,
-                                    setParent,      setTransient,    suggestTitle,   show,       hide};
-const clap::clap_plugin_timer_support kTimerSupport = {onTimer};
 } // namespace
 
-const clap::clap_plugin_gui& guiExtension()
-{
-    return kGui;
-}
-
-const clap::clap_plugin_timer_support& timerExtension()
-{
-    return kTimerSupport;
-}
+const clap::clap_plugin_gui kGuiExtension = {
+    isApiSupported, getPreferredApi, create,         destroy,    setScale,
+    getSize,        canResize,       getResizeHints, adjustSize, setSize,
+    setParent,      setTransient,    suggestTitle,   show,       hide};
+const clap::clap_plugin_timer_support kTimerExtension = {onTimer};
 
 } // namespace qm07

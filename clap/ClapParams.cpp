@@ -81,13 +81,8 @@ void flush(const clap::clap_plugin* p, const clap::clap_input_events* in, const 
     applyHostChanges(in, self.values());
     sendEdits(self.edits(), out);
 }
-
-const clap::clap_plugin_params kParams = {count, getInfo, getValue, valueToText, textToValue, flush};
 } // namespace
 
-const clap::clap_plugin_params& paramsExtension()
-{
-    return kParams;
-}
+const clap::clap_plugin_params kParamsExtension = {count, getInfo, getValue, valueToText, textToValue, flush};
 
 } // namespace qm07

@@ -12,8 +12,8 @@ namespace qm07
 {
 
 ClapPlugin::ClapPlugin(const clap::clap_host* owner)
-    : plugin{&clapDescriptor(), this,           init,  destroy, activate,     deactivate,
-             startProcessing,   stopProcessing, reset, process, getExtension, onMainThread},
+    : plugin{&kClapDescriptor, this,           init,  destroy, activate,     deactivate,
+             startProcessing,  stopProcessing, reset, process, getExtension, onMainThread},
       host(owner), processor(freshNoiseSeed(this)),
       gui({shared, editEvents, host, processor.gainReductionFeed()})
 {

@@ -77,8 +77,8 @@ template <typename Fill> void timeClap(benchmark::State& state, std::uint32_t bl
         in[0][n] = static_cast<float>(swell * std::sin(0.0412 * n));
         in[1][n] = static_cast<float>(swell * std::sin(0.0412 * n + 1.0));
     }
-    const clap_plugin_factory& factory = clapFactory();
-    const clap_plugin* p = factory.create_plugin(&factory, &kHost, clapDescriptor().id);
+    const clap_plugin_factory& factory = kClapFactory;
+    const clap_plugin* p = factory.create_plugin(&factory, &kHost, kClapDescriptor.id);
     p->init(p);
     p->activate(p, kRate, 1, kLongBlock);
     p->start_processing(p);

@@ -202,7 +202,7 @@ ByteStream::ByteStream()
 
 Instance::Instance(TestHost& host)
 {
-    const clap_plugin_factory& factory = clapFactory();
+    const clap_plugin_factory& factory = kClapFactory;
     plugin = factory.create_plugin(&factory, &host.host, "com.tarvel.qm07-compressor");
     plugin->init(plugin);
     params = static_cast<const clap_plugin_params*>(plugin->get_extension(plugin, CLAP_EXT_PARAMS));
