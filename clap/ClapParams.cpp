@@ -78,7 +78,7 @@ bool textToValue(const clap::clap_plugin* p, clap::clap_id id, const char* text,
 void flush(const clap::clap_plugin* p, const clap::clap_input_events* in, const clap::clap_output_events* out)
 {
     ClapPlugin& self = ClapPlugin::of(p);
-    applyHostChanges(in, self.values());
+    forEachHostChange(in, [&self](const HostChange& change) { applyHostChange(change, self.values()); });
     sendEdits(self.edits(), out);
 }
 } // namespace
