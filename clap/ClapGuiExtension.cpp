@@ -1,6 +1,7 @@
 // gui and timer-support: a fixed 800 × 220 panel embedded in the host's window, pumped by the host's timer.
 #include "ClapExtensions.h"
 #include "ClapPlugin.h"
+#include "CompressorPanel.h"
 
 namespace qm07
 {
@@ -55,8 +56,8 @@ bool getSize(const clap::clap_plugin* p, std::uint32_t* width, std::uint32_t* he
 {
     onMain(p, "gui.get_size");
     if (!width || !height) return false;
-    *width = ClapGui::kWidth;
-    *height = ClapGui::kHeight;
+    *width = kPanelWidth;
+    *height = kPanelHeight;
     return true;
 }
 
@@ -84,7 +85,7 @@ bool adjustSize(const clap::clap_plugin* p, std::uint32_t* width, std::uint32_t*
 bool setSize(const clap::clap_plugin* p, std::uint32_t width, std::uint32_t height)
 {
     onMain(p, "gui.set_size");
-    return width == ClapGui::kWidth && height == ClapGui::kHeight;
+    return width == kPanelWidth && height == kPanelHeight;
 }
 
 /// Main thread; allocates the panel's window in the parent.
