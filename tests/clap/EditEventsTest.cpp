@@ -93,6 +93,19 @@ TEST_F(EditorEdits, AFullQueueStillPairsEveryGestureAndSendsTheLastValue)
               (std::vector<SentEvent>{begin(kGain), value(kGain, 12.0), end(kGain)}));
 }
 
+// With room for less than a whole gesture, its begin is dropped rather than its end.
+TEST_F(EditorEdits, AGestureStartsOnlyWithRoomForItsValueAndEnd)
+{
+    for (std::uint32_t click = 0; click < EditEventQueue::kCapacity / 3; ++click)
+        editor.performEdit(kPush, 0.5f);
+    editor.beginEdit(kThresh);
+    editor.performEdit(kThresh, 0.25f);
+    editor.endEdit(kThresh);
+    const std::vector<SentEvent> sent = drained();
+    EXPECT_TRUE(paired(sent));
+    EXPECT_EQ(sent.size(), EditEventQueue::kCapacity / 3 * 3);
+}
+
 TEST_F(EditorEdits, AHostThatFlushesInsideRequestFlushGetsEachEventOnce)
 {
     host.onRequestFlush = [this] { sendEdits(edits, out.list()); };
