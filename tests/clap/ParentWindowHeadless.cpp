@@ -9,10 +9,15 @@ namespace qm07::test
 
 using VSTGUI::headless::Window;
 
-ParentWindow::ParentWindow() : handle(new Window) {}
+// The editor's window reports a descriptor, as on X11, so the host's watch of it is exercised.
+ParentWindow::ParentWindow() : handle(new Window)
+{
+    VSTGUI::headless::environment().eventDescriptor = 42;
+}
 
 ParentWindow::~ParentWindow()
 {
+    VSTGUI::headless::environment().eventDescriptor = -1;
     delete static_cast<Window*>(handle);
 }
 
