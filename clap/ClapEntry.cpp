@@ -29,7 +29,7 @@ const void* entryFactory(const char* id)
 {
     const std::lock_guard<std::mutex> lock(gInitMutex);
     if (gInitCount == 0 || !id || std::strcmp(id, qm07::clap::CLAP_PLUGIN_FACTORY_ID) != 0) return nullptr;
-    return &qm07::clapFactory();
+    return &qm07::kClapFactory;
 }
 } // namespace
 

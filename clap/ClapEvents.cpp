@@ -13,7 +13,7 @@ bool hostChangeOf(const clap::clap_event_header* event, HostChange& change)
         return false;
     const auto& value = *reinterpret_cast<const clap::clap_event_param_value*>(event);
     if (value.param_id >= static_cast<clap::clap_id>(kNumParams)) return false;
-    change = {static_cast<std::int32_t>(value.param_id), value.value};
+    change = {static_cast<std::int32_t>(value.param_id), value.value, event->time};
     return true;
 }
 
@@ -22,17 +22,6 @@ float applyHostChange(const HostChange& change, SharedValues& values)
     const float stored = storedFromHost(change.index, change.plain, values.value(change.index));
     values.setFromHost(change.index, stored);
     return stored;
-}
-
-void applyHostChanges(const clap::clap_input_events* in, SharedValues& values)
-{
-    if (!in || !in->size || !in->get) return;
-    const std::uint32_t count = in->size(in);
-    for (std::uint32_t i = 0; i < count; ++i)
-    {
-        HostChange change;
-        if (hostChangeOf(in->get(in, i), change)) applyHostChange(change, values);
-    }
 }
 
 namespace

@@ -52,10 +52,10 @@ const void* clapExtension(const char* id)
     if (!id) return nullptr;
     if (std::strcmp(id, clap::CLAP_EXT_AUDIO_PORTS) == 0) return &kAudioPorts;
     if (std::strcmp(id, clap::CLAP_EXT_LATENCY) == 0) return &kLatency;
-    if (std::strcmp(id, clap::CLAP_EXT_PARAMS) == 0) return &paramsExtension();
-    if (std::strcmp(id, clap::CLAP_EXT_STATE) == 0) return &stateExtension();
-    if (std::strcmp(id, clap::CLAP_EXT_GUI) == 0) return &guiExtension();
-    if (std::strcmp(id, clap::CLAP_EXT_TIMER_SUPPORT) == 0) return &timerExtension();
+    if (std::strcmp(id, clap::CLAP_EXT_PARAMS) == 0) return &kParamsExtension;
+    if (std::strcmp(id, clap::CLAP_EXT_STATE) == 0) return &kStateExtension;
+    if (std::strcmp(id, clap::CLAP_EXT_GUI) == 0) return &kGuiExtension;
+    if (std::strcmp(id, clap::CLAP_EXT_TIMER_SUPPORT) == 0) return &kTimerExtension;
     return platformExtension(id);
 }
 

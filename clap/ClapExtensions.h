@@ -11,8 +11,8 @@ namespace qm07
 /// Any thread; a static table, or null for an id this plug-in does not offer.
 const void* clapExtension(const char* id);
 
-const clap::clap_plugin_params& paramsExtension();
-const clap::clap_plugin_state& stateExtension();
-const clap::clap_plugin_gui& guiExtension();
-const clap::clap_plugin_timer_support& timerExtension();
+extern const clap::clap_plugin_params kParamsExtension;
+extern const clap::clap_plugin_state kStateExtension;
+extern const clap::clap_plugin_gui kGuiExtension;
+extern const clap::clap_plugin_timer_support kTimerExtension;
 } // namespace qm07

@@ -15,11 +15,6 @@ namespace
 const char* const kFeatures[] = {clap::CLAP_PLUGIN_FEATURE_AUDIO_EFFECT, clap::CLAP_PLUGIN_FEATURE_COMPRESSOR,
                                  clap::CLAP_PLUGIN_FEATURE_STEREO, nullptr};
 
-// Hosts find a saved project's plug-in by this id: never change it.
-const clap::clap_plugin_descriptor kDescriptor = {
-    clap::CLAP_VERSION, "com.tarvel.qm07-compressor",       kProductName, kVendorName, "", "", "",
-    kVersionString,     "A stereo feed-forward compressor", kFeatures};
-
 /// Any thread.
 std::uint32_t pluginCount(const clap::clap_plugin_factory*)
 {
@@ -29,7 +24,7 @@ std::uint32_t pluginCount(const clap::clap_plugin_factory*)
 /// Any thread.
 const clap::clap_plugin_descriptor* pluginDescriptor(const clap::clap_plugin_factory*, std::uint32_t index)
 {
-    return index == 0 ? &kDescriptor : nullptr;
+    return index == 0 ? &kClapDescriptor : nullptr;
 }
 
 /// Any thread; allocates the instance and calls nothing of the host's.
@@ -37,22 +32,17 @@ const clap::clap_plugin* createPlugin(const clap::clap_plugin_factory*, const cl
                                       const char* id)
 {
     if (!host || !clap::clap_version_is_compatible(host->clap_version)) return nullptr;
-    if (!id || std::strcmp(id, kDescriptor.id) != 0) return nullptr;
+    if (!id || std::strcmp(id, kClapDescriptor.id) != 0) return nullptr;
     auto* instance = new (std::nothrow) ClapPlugin(host);
     return instance ? instance->table() : nullptr;
 }
-
-const clap::clap_plugin_factory kFactory = {pluginCount, pluginDescriptor, createPlugin};
 } // namespace
 
-const clap::clap_plugin_descriptor& clapDescriptor()
-{
-    return kDescriptor;
-}
+// Hosts find a saved project's plug-in by this id: never change it.
+const clap::clap_plugin_descriptor kClapDescriptor = {
+    clap::CLAP_VERSION, "com.tarvel.qm07-compressor",       kProductName, kVendorName, "", "", "",
+    kVersionString,     "A stereo feed-forward compressor", kFeatures};
 
-const clap::clap_plugin_factory& clapFactory()
-{
-    return kFactory;
-}
+const clap::clap_plugin_factory kClapFactory = {pluginCount, pluginDescriptor, createPlugin};
 
 } // namespace qm07

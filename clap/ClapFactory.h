@@ -5,6 +5,6 @@
 
 namespace qm07
 {
-const clap::clap_plugin_descriptor& clapDescriptor();
-const clap::clap_plugin_factory& clapFactory();
+extern const clap::clap_plugin_descriptor kClapDescriptor;
+extern const clap::clap_plugin_factory kClapFactory;
 } // namespace qm07

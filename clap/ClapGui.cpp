@@ -18,17 +18,17 @@ bool ClapGui::create(const char* api, bool floating)
     editor.reset(new (std::nothrow) ClapEditor(links));
     if (!editor) return false;
     visible = false;
-    hostTimer = links.host.registerTimer(kPumpMilliseconds, timer);
-    if (!hostTimer)
-        fallback.start([](void* self) { static_cast<ClapGui*>(self)->pump(); }, this, kPumpMilliseconds);
+    if (links.host.registerTimer(kPumpMilliseconds, timer)) return true;
+    timer = clap::CLAP_INVALID_ID;
+    fallback.start([](void* self) { static_cast<ClapGui*>(self)->pump(); }, this, kPumpMilliseconds);
     return true;
 }
 
 void ClapGui::destroy()
 {
     if (!editor) return;
-    if (hostTimer) links.host.unregisterTimer(timer);
-    hostTimer = false;
+    if (timer != clap::CLAP_INVALID_ID) links.host.unregisterTimer(timer);
+    timer = clap::CLAP_INVALID_ID;
     fallback.stop();
     unwatchDescriptor();
     editor.reset();

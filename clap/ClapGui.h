@@ -3,7 +3,6 @@
 #pragma once
 
 #include "ClapEditor.h"
-#include "CompressorPanel.h"
 #include "EditorPlatform.h"
 #include "abi/ext/Gui.h"
 
@@ -16,8 +15,6 @@ namespace qm07
 class ClapGui
 {
 public:
-    static constexpr std::uint32_t kWidth = kPanelWidth;
-    static constexpr std::uint32_t kHeight = kPanelHeight;
     static constexpr std::uint32_t kPumpMilliseconds = 30;
 
     explicit ClapGui(const ClapEditor::Links& to) : links(to) {}
@@ -39,7 +36,7 @@ public:
     bool hide() { return setVisible(false); }
     /// The host's timer or the window's descriptor: the editor's idle.
     void pump();
-    bool isPumpTimer(clap::clap_id id) const { return hostTimer && id == timer; }
+    bool isPumpTimer(clap::clap_id id) const { return timer != clap::CLAP_INVALID_ID && id == timer; }
 
 private:
     bool setVisible(bool shown);
@@ -49,8 +46,7 @@ private:
     ClapEditor::Links links;
     std::unique_ptr<ClapEditor> editor;
     bool visible = false;
-    bool hostTimer = false;
-    clap::clap_id timer = clap::CLAP_INVALID_ID;
+    clap::clap_id timer = clap::CLAP_INVALID_ID; ///< the host's, while it runs one for us
     FallbackTimer fallback;
     int watched = -1;
 };

@@ -1,6 +1,7 @@
 // gui and timer-support: a fixed 800 × 220 panel embedded in the host's window, pumped by the host's timer.
 #include "ClapExtensions.h"
 #include "ClapPlugin.h"
+#include "CompressorPanel.h"
 
 namespace qm07
 {
@@ -55,8 +56,8 @@ bool getSize(const clap::clap_plugin* p, std::uint32_t* width, std::uint32_t* he
 {
     onMain(p, "gui.get_size");
     if (!width || !height) return false;
-    *width = ClapGui::kWidth;
-    *height = ClapGui::kHeight;
+    *width = kPanelWidth;
+    *height = kPanelHeight;
     return true;
 }
 
@@ -84,7 +85,7 @@ bool adjustSize(const clap::clap_plugin* p, std::uint32_t* width, std::uint32_t*
 bool setSize(const clap::clap_plugin* p, std::uint32_t width, std::uint32_t height)
 {
     onMain(p, "gui.set_size");
-    return width == ClapGui::kWidth && height == ClapGui::kHeight;
+    return width == kPanelWidth && height == kPanelHeight;
 }
 
 /// Main thread; allocates the panel's window in the parent.
@@ -125,21 +126,12 @@ void onTimer(const clap::clap_plugin* p, clap::clap_id id)
     ClapGui& gui = onMain(p, "timer_support.on_timer").editor();
     if (gui.isPumpTimer(id)) gui.pump();
 }
-
-const clap::clap_plugin_gui kGui = {isApiSupported, getPreferredApi, create,         destroy,    setScale,
-                                    getSize,        canResize,       getResizeHints, adjustSize, setSize,
-                                    setParent,      setTransient,    suggestTitle,   show,       hide};
-const clap::clap_plugin_timer_support kTimerSupport = {onTimer};
 } // namespace
 
-const clap::clap_plugin_gui& guiExtension()
-{
-    return kGui;
-}
-
-const clap::clap_plugin_timer_support& timerExtension()
-{
-    return kTimerSupport;
-}
+const clap::clap_plugin_gui kGuiExtension = {
+    isApiSupported, getPreferredApi, create,         destroy,    setScale,
+    getSize,        canResize,       getResizeHints, adjustSize, setSize,
+    setParent,      setTransient,    suggestTitle,   show,       hide};
+const clap::clap_plugin_timer_support kTimerExtension = {onTimer};
 
 } // namespace qm07

@@ -78,16 +78,11 @@ bool textToValue(const clap::clap_plugin* p, clap::clap_id id, const char* text,
 void flush(const clap::clap_plugin* p, const clap::clap_input_events* in, const clap::clap_output_events* out)
 {
     ClapPlugin& self = ClapPlugin::of(p);
-    applyHostChanges(in, self.values());
+    forEachHostChange(in, [&self](const HostChange& change) { applyHostChange(change, self.values()); });
     sendEdits(self.edits(), out);
 }
-
-const clap::clap_plugin_params kParams = {count, getInfo, getValue, valueToText, textToValue, flush};
 } // namespace
 
-const clap::clap_plugin_params& paramsExtension()
-{
-    return kParams;
-}
+const clap::clap_plugin_params kParamsExtension = {count, getInfo, getValue, valueToText, textToValue, flush};
 
 } // namespace qm07

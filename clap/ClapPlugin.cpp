@@ -12,8 +12,8 @@ namespace qm07
 {
 
 ClapPlugin::ClapPlugin(const clap::clap_host* owner)
-    : plugin{&clapDescriptor(), this,           init,  destroy, activate,     deactivate,
-             startProcessing,   stopProcessing, reset, process, getExtension, onMainThread},
+    : plugin{&kClapDescriptor, this,           init,  destroy, activate,     deactivate,
+             startProcessing,  stopProcessing, reset, process, getExtension, onMainThread},
       host(owner), processor(freshNoiseSeed(this)),
       gui({shared, editEvents, host, processor.gainReductionFeed()})
 {
@@ -39,13 +39,12 @@ bool ClapPlugin::init(const clap::clap_plugin* p)
     return self.moveStage(Stage::created, Stage::inactive);
 }
 
-/// Main thread; frees the instance, closing an editor and deactivating first for hosts that forget.
+/// Main thread; frees the instance, the editor a host forgot to destroy included (the gui goes first).
 void ClapPlugin::destroy(const clap::clap_plugin* p)
 {
     ClapPlugin& self = of(p);
     self.host.expectMainThread("destroy");
     if (self.gui.exists()) self.hostMisbehaved("destroy with the editor still there");
-    self.gui.destroy();
     const Stage at = self.stage.load();
     if (at == Stage::active || at == Stage::processing) self.hostMisbehaved("destroy while active");
     delete &self;

@@ -63,7 +63,7 @@ private:
     SharedValues shared;
     EditEventQueue editEvents;
     ClapProcessor processor;
-    ClapGui gui;
+    ClapGui gui; // after all it links to, so a forgotten editor closes first
     // Main-thread and audio-thread calls both read it; the host orders the changes.
     std::atomic<Stage> stage{Stage::created};
     double rate = 44100.0;

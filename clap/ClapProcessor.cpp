@@ -33,22 +33,18 @@ void ClapProcessor::activate(double sampleRate, std::uint32_t maxFrames)
 void ClapProcessor::process(const clap::clap_process& block, SharedValues& shared)
 {
     values = shared.all();
-    const clap::clap_input_events* in = block.in_events;
-    const std::uint32_t count = in && in->size && in->get ? in->size(in) : 0;
     std::uint32_t done = 0;
-    for (std::uint32_t i = 0; i < count; ++i)
-    {
-        const clap::clap_event_header* event = in->get(in, i);
-        HostChange change;
-        if (!hostChangeOf(event, change)) continue;
-        const float stored = applyHostChange(change, shared);
-        // A value that stays needs no split: where blocks end changes no sample of the engine's.
-        if (std::memcmp(&stored, &values[change.index], sizeof stored) == 0) continue;
-        const std::uint32_t at = std::min(event->time, block.frames_count);
-        if (at > done) render(block, done, at);
-        done = std::max(done, at);
-        values[change.index] = stored;
-    }
+    // A value that stays needs no split: where blocks end changes no sample of the engine's.
+    forEachHostChange(block.in_events,
+                      [&](const HostChange& change)
+                      {
+                          const float stored = applyHostChange(change, shared);
+                          if (std::memcmp(&stored, &values[change.index], sizeof stored) == 0) return;
+                          const std::uint32_t at = std::min(change.time, block.frames_count);
+                          if (at > done) render(block, done, at);
+                          done = std::max(done, at);
+                          values[change.index] = stored;
+                      });
     if (block.frames_count > done) render(block, done, block.frames_count);
     for (std::uint32_t port = 0; block.audio_outputs && port < block.audio_outputs_count; ++port)
         block.audio_outputs[port].constant_mask = 0;

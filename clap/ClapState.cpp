@@ -30,13 +30,8 @@ bool load(const clap::clap_plugin* p, const clap::clap_istream* stream)
     self.hostAccess().rescanValues();
     return true;
 }
-
-const clap::clap_plugin_state kState = {save, load};
 } // namespace
 
-const clap::clap_plugin_state& stateExtension()
-{
-    return kState;
-}
+const clap::clap_plugin_state kStateExtension = {save, load};
 
 } // namespace qm07

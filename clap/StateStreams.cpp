@@ -6,30 +6,33 @@
 namespace qm07
 {
 
-bool writeStateTo(const clap::clap_ostream* stream, const StateBytes& bytes)
+namespace
 {
-    if (!stream || !stream->write) return false;
-    for (std::size_t done = 0; done < bytes.size();)
+/// `move(done, left)` transfers up to `left` bytes from offset `done` and answers how many it moved.
+template <typename Move> bool moveAll(std::size_t size, Move&& move)
+{
+    for (std::size_t done = 0; done < size;)
     {
-        const std::int64_t wrote = stream->write(stream, bytes.data() + done, bytes.size() - done);
-        if (wrote <= 0 || static_cast<std::uint64_t>(wrote) > bytes.size() - done) return false;
-        done += static_cast<std::size_t>(wrote);
+        const std::int64_t moved = move(done, size - done);
+        if (moved <= 0 || static_cast<std::uint64_t>(moved) > size - done) return false;
+        done += static_cast<std::size_t>(moved);
     }
     return true;
+}
+} // namespace
+
+bool writeStateTo(const clap::clap_ostream* stream, const StateBytes& bytes)
+{
+    return stream && stream->write &&
+           moveAll(bytes.size(), [&](std::size_t done, std::size_t left)
+                   { return stream->write(stream, bytes.data() + done, left); });
 }
 
 bool readStateFrom(const clap::clap_istream* stream, StateBytes& bytes)
 {
-    if (!stream || !stream->read) return false;
-    StateBytes read{};
-    for (std::size_t done = 0; done < read.size();)
-    {
-        const std::int64_t got = stream->read(stream, read.data() + done, read.size() - done);
-        if (got <= 0 || static_cast<std::uint64_t>(got) > read.size() - done) return false;
-        done += static_cast<std::size_t>(got);
-    }
-    bytes = read;
-    return true;
+    return stream && stream->read &&
+           moveAll(bytes.size(), [&](std::size_t done, std::size_t left)
+                   { return stream->read(stream, bytes.data() + done, left); });
 }
 
 } // namespace qm07

@@ -42,6 +42,17 @@ struct Events
                            { return &static_cast<Events*>(l->ctx)->values[i].header; }};
 };
 
+clap_event_param_value valueEvent(std::uint32_t time, std::int32_t index, double value)
+{
+    clap_event_param_value e{};
+    e.header = {sizeof e, time, CLAP_CORE_EVENT_SPACE_ID, CLAP_EVENT_PARAM_VALUE, 0};
+    e.param_id = static_cast<clap_id>(index);
+    e.note_id = -1;
+    e.port_index = e.channel = e.key = -1;
+    e.value = value;
+    return e;
+}
+
 /// Which parameter changes at the n-th change, and whether its value really moves.
 struct Automation
 {
@@ -77,8 +88,8 @@ template <typename Fill> void timeClap(benchmark::State& state, std::uint32_t bl
         in[0][n] = static_cast<float>(swell * std::sin(0.0412 * n));
         in[1][n] = static_cast<float>(swell * std::sin(0.0412 * n + 1.0));
     }
-    const clap_plugin_factory& factory = clapFactory();
-    const clap_plugin* p = factory.create_plugin(&factory, &kHost, clapDescriptor().id);
+    const clap_plugin_factory& factory = kClapFactory;
+    const clap_plugin* p = factory.create_plugin(&factory, &kHost, kClapDescriptor.id);
     p->init(p);
     p->activate(p, kRate, 1, kLongBlock);
     p->start_processing(p);
@@ -116,16 +127,7 @@ void steady(benchmark::State& state, std::uint32_t block)
 void steadySidechain(benchmark::State& state)
 {
     timeClap(state, kLongBlock,
-             [](Events& events, std::uint32_t&)
-             {
-                 clap_event_param_value e{};
-                 e.header = {sizeof e, 0, CLAP_CORE_EVENT_SPACE_ID, CLAP_EVENT_PARAM_VALUE, 0};
-                 e.param_id = kScMode;
-                 e.note_id = -1;
-                 e.port_index = e.channel = e.key = -1;
-                 e.value = 1.0;
-                 events.values.assign(1, e);
-             });
+             [](Events& events, std::uint32_t&) { events.values.assign(1, valueEvent(0, kScMode, 1.0)); });
 }
 
 void automated(benchmark::State& state, Automation automation)
@@ -136,14 +138,9 @@ void automated(benchmark::State& state, Automation automation)
                  events.values.clear();
                  for (std::uint32_t t = 0; t < kLongBlock; t += kChangeEvery, ++changes)
                  {
-                     clap_event_param_value e{};
                      const std::int32_t index = automation.index(changes);
-                     e.header = {sizeof e, t, CLAP_CORE_EVENT_SPACE_ID, CLAP_EVENT_PARAM_VALUE, 0};
-                     e.param_id = static_cast<clap_id>(index);
-                     e.note_id = -1;
-                     e.port_index = e.channel = e.key = -1;
-                     e.value = automatedValue(index, changes, automation.moves);
-                     events.values.push_back(e);
+                     events.values.push_back(
+                         valueEvent(t, index, automatedValue(index, changes, automation.moves)));
                  }
              });
 }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 
 namespace qm07::test
 {
@@ -19,76 +20,42 @@ TestHost& hostOf(const clap_host* h)
     return *static_cast<TestHost*>(h->host_data);
 }
 
-void log(const clap_host* h, clap_log_severity, const char* message)
-{
-    hostOf(h).messages.emplace_back(message);
-}
-
-bool isMain(const clap_host* h)
-{
-    return hostOf(h).onMainThread;
-}
-
-bool isAudio(const clap_host* h)
-{
-    return !hostOf(h).onMainThread;
-}
-
-void rescan(const clap_host* h, clap_param_rescan_flags flags)
-{
-    if (flags == CLAP_PARAM_RESCAN_VALUES) ++hostOf(h).valueRescans;
-}
-
-void clear(const clap_host*, clap_id, clap_param_clear_flags) {}
-
-void requestFlush(const clap_host* h)
-{
-    ++hostOf(h).flushRequests;
-    if (hostOf(h).onRequestFlush) hostOf(h).onRequestFlush();
-}
-
-bool registerTimer(const clap_host* h, std::uint32_t, clap_id* id)
-{
-    static clap_id next = 7;
-    *id = next++;
-    hostOf(h).timers.push_back(*id);
-    return true;
-}
-
-template <typename T> bool forget(std::vector<T>& live, T item, int& stray)
+template <typename T> bool forget(const clap_host* h, std::vector<T>& live, T item)
 {
     const auto found = std::find(live.begin(), live.end(), item);
-    if (found == live.end()) return ++stray, false;
+    if (found == live.end()) return ++hostOf(h).strayUnregisters, false;
     live.erase(found);
     return true;
 }
 
-bool unregisterTimer(const clap_host* h, clap_id id)
-{
-    return forget(hostOf(h).timers, id, hostOf(h).strayUnregisters);
-}
-
-bool registerFd(const clap_host* h, int fd, clap_posix_fd_flags_t)
-{
-    hostOf(h).fds.push_back(fd);
-    return true;
-}
-
-bool modifyFd(const clap_host*, int, clap_posix_fd_flags_t)
-{
-    return true;
-}
-
-bool unregisterFd(const clap_host* h, int fd)
-{
-    return forget(hostOf(h).fds, fd, hostOf(h).strayUnregisters);
-}
-
-const clap_host_log kLog = {log};
-const clap_host_thread_check kThreadCheck = {isMain, isAudio};
-const clap_host_params kParams = {rescan, clear, requestFlush};
-const clap_host_timer_support kTimers = {registerTimer, unregisterTimer};
-const clap_host_posix_fd_support kFds = {registerFd, modifyFd, unregisterFd};
+const clap_host_log kLog = {[](const clap_host* h, clap_log_severity, const char* message)
+                            { hostOf(h).messages.emplace_back(message); }};
+const clap_host_thread_check kThreadCheck = {[](const clap_host* h) { return hostOf(h).onMainThread; },
+                                             [](const clap_host* h) { return !hostOf(h).onMainThread; }};
+const clap_host_params kParams = {[](const clap_host* h, clap_param_rescan_flags flags)
+                                  { hostOf(h).valueRescans += flags == CLAP_PARAM_RESCAN_VALUES; },
+                                  [](const clap_host*, clap_id, clap_param_clear_flags) {},
+                                  [](const clap_host* h)
+                                  {
+                                      ++hostOf(h).flushRequests;
+                                      if (hostOf(h).onRequestFlush) hostOf(h).onRequestFlush();
+                                  }};
+const clap_host_timer_support kTimers = {[](const clap_host* h, std::uint32_t, clap_id* id)
+                                         {
+                                             static clap_id next = 7;
+                                             hostOf(h).timers.push_back(*id = next++);
+                                             return true;
+                                         },
+                                         [](const clap_host* h, clap_id id)
+                                         { return forget(h, hostOf(h).timers, id); }};
+const clap_host_posix_fd_support kFds = {[](const clap_host* h, int fd, clap_posix_fd_flags_t)
+                                         {
+                                             hostOf(h).fds.push_back(fd);
+                                             return true;
+                                         },
+                                         [](const clap_host*, int, clap_posix_fd_flags_t) { return true; },
+                                         [](const clap_host* h, int fd)
+                                         { return forget(h, hostOf(h).fds, fd); }};
 
 const void* extension(const clap_host* h, const char* id)
 {
@@ -96,11 +63,35 @@ const void* extension(const clap_host* h, const char* id)
     if (std::strcmp(id, CLAP_EXT_THREAD_CHECK) == 0) return &kThreadCheck;
     if (std::strcmp(id, CLAP_EXT_PARAMS) == 0) return &kParams;
     if (std::strcmp(id, CLAP_EXT_TIMER_SUPPORT) == 0) return hostOf(h).offersTimers ? &kTimers : nullptr;
-    if (std::strcmp(id, CLAP_EXT_POSIX_FD_SUPPORT) == 0) return hostOf(h).offersFds ? &kFds : nullptr;
+    if (std::strcmp(id, CLAP_EXT_POSIX_FD_SUPPORT) == 0) return &kFds;
     return nullptr;
 }
 
 void nothing(const clap_host*) {}
+
+bool isAny(const clap_event_param_value& v)
+{
+    return !v.cookie && v.note_id == -1 && v.port_index == -1 && v.channel == -1 && v.key == -1;
+}
+
+bool push(const clap_output_events* l, const clap_event_header* e)
+{
+    OutputEvents& self = *static_cast<OutputEvents*>(l->ctx);
+    if (self.sent.size() >= self.room) return false;
+    const bool isValue = e->type == CLAP_EVENT_PARAM_VALUE;
+    const auto& value = *reinterpret_cast<const clap_event_param_value*>(e);
+    const std::size_t size = isValue ? sizeof value : sizeof(clap_event_param_gesture);
+    self.malformed += e->time != 0 || e->size != size || (isValue && !isAny(value));
+    self.sent.push_back({e->type, reinterpret_cast<const clap_event_param_gesture*>(e)->param_id,
+                         isValue ? value.value : 0.0});
+    return true;
+}
+
+std::int64_t move(ByteStream& s, std::size_t wanted)
+{
+    if (s.position >= s.failAt) return -1;
+    return static_cast<std::int64_t>(std::min({wanted, s.step, s.failAt - s.position}));
+}
 } // namespace
 
 TestHost::TestHost()
@@ -111,13 +102,10 @@ TestHost::TestHost()
 InputEvents::InputEvents()
     : events{this,
              [](const clap_input_events* l)
-             { return static_cast<std::uint32_t>(static_cast<InputEvents*>(l->ctx)->order.size()); },
-             [](const clap_input_events* l, std::uint32_t i)
-             { return static_cast<InputEvents*>(l->ctx)->order[i]; }}
+             { return static_cast<std::uint32_t>(static_cast<InputEvents*>(l->ctx)->stored.size()); },
+             [](const clap_input_events* l, std::uint32_t i) -> const clap_event_header*
+             { return &static_cast<InputEvents*>(l->ctx)->stored[i].header; }}
 {
-    // Pointers into the vectors stay valid: room for every event a test adds.
-    values.reserve(64);
-    others.reserve(16);
 }
 
 void InputEvents::add(std::uint32_t time, clap_id id, double value)
@@ -130,51 +118,34 @@ void InputEvents::add(std::uint32_t time, clap_id id, double value)
     event.channel = -1;
     event.key = -1;
     event.value = value;
-    values.push_back(event);
-    order.push_back(&values.back().header);
+    stored.push_back(event);
 }
 
 void InputEvents::addOther(const clap_event_header& header)
 {
-    others.push_back(header);
-    order.push_back(&others.back());
+    stored.push_back({header, 0, nullptr, 0, 0, 0, 0, 0.0});
 }
 
-OutputEvents::OutputEvents()
-    : events{this, [](const clap_output_events* l, const clap_event_header* e)
-             {
-                 OutputEvents& self = *static_cast<OutputEvents*>(l->ctx);
-                 if (self.sent.size() >= self.room) return false;
-                 SentEvent got{e->type, 0, 0.0, e->time};
-                 if (e->type == CLAP_EVENT_PARAM_VALUE)
-                 {
-                     const auto& v = *reinterpret_cast<const clap_event_param_value*>(e);
-                     got.id = v.param_id;
-                     got.value = v.value;
-                     if (v.cookie || v.note_id != -1 || v.port_index != -1 || v.channel != -1 ||
-                         v.key != -1 || e->size != sizeof v)
-                         ++self.badAddresses;
-                 }
-                 else
-                 {
-                     got.id = reinterpret_cast<const clap_event_param_gesture*>(e)->param_id;
-                     if (e->size != sizeof(clap_event_param_gesture)) ++self.badAddresses;
-                 }
-                 self.sent.push_back(got);
-                 return true;
-             }}
+OutputEvents::OutputEvents() : events{this, push}
 {
     sent.reserve(4096); // a host's list does not allocate while the plug-in pushes
 }
 
-namespace
+::testing::AssertionResult paired(const std::vector<SentEvent>& events)
 {
-std::int64_t move(ByteStream& s, std::size_t wanted)
-{
-    if (s.position >= s.failAt) return -1;
-    return static_cast<std::int64_t>(std::min({wanted, s.step, s.failAt - s.position}));
+    std::map<clap_id, bool> open;
+    for (std::size_t i = 0; i < events.size(); ++i)
+    {
+        const SentEvent& e = events[i];
+        const bool isBegin = e.type == CLAP_EVENT_PARAM_GESTURE_BEGIN;
+        if (isBegin == open[e.id])
+            return ::testing::AssertionFailure() << "event " << i << " of type " << e.type << " for " << e.id;
+        open[e.id] = e.type != CLAP_EVENT_PARAM_GESTURE_END;
+    }
+    for (const auto& [id, isOpen] : open)
+        if (isOpen) return ::testing::AssertionFailure() << "gesture of " << id << " left open";
+    return ::testing::AssertionSuccess();
 }
-} // namespace
 
 ByteStream::ByteStream()
     : in{this,
@@ -202,8 +173,7 @@ ByteStream::ByteStream()
 
 Instance::Instance(TestHost& host)
 {
-    const clap_plugin_factory& factory = clapFactory();
-    plugin = factory.create_plugin(&factory, &host.host, "com.tarvel.qm07-compressor");
+    plugin = kClapFactory.create_plugin(&kClapFactory, &host.host, "com.tarvel.qm07-compressor");
     plugin->init(plugin);
     params = static_cast<const clap_plugin_params*>(plugin->get_extension(plugin, CLAP_EXT_PARAMS));
     state = static_cast<const clap_plugin_state*>(plugin->get_extension(plugin, CLAP_EXT_STATE));

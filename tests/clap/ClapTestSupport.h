@@ -9,6 +9,8 @@
 #include "abi/ext/State.h"
 #include "abi/ext/TimerSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -26,7 +28,6 @@ struct TestHost
 
     clap_host host;
     bool offersTimers = true;
-    bool offersFds = true;
     bool onMainThread = true;
     std::vector<std::string> messages;
     int flushRequests = 0;
@@ -38,20 +39,18 @@ struct TestHost
     std::function<void()> onRequestFlush;
 };
 
-/// Parameter value events at given frames, as a host sorts them.
+/// Events in the order added: parameter values at their frames, or any other header a host may send
+/// (other spaces, types, events too short for their type).
 class InputEvents
 {
 public:
     InputEvents();
     void add(std::uint32_t time, clap_id id, double value);
-    /// Anything else a host may send: other spaces, types, short events.
     void addOther(const clap_event_header& header);
     const clap_input_events* list() const { return &events; }
 
 private:
-    std::vector<clap_event_param_value> values;
-    std::vector<clap_event_header> others;
-    std::vector<const clap_event_header*> order;
+    std::vector<clap_event_param_value> stored;
     clap_input_events events;
 };
 
@@ -60,12 +59,21 @@ struct SentEvent
     std::uint16_t type;
     clap_id id;
     double value;
-    std::uint32_t time;
-    bool operator==(const SentEvent& o) const
-    {
-        return type == o.type && id == o.id && value == o.value && time == o.time;
-    }
+    bool operator==(const SentEvent& o) const { return type == o.type && id == o.id && value == o.value; }
 };
+
+inline SentEvent begin(clap_id id)
+{
+    return {CLAP_EVENT_PARAM_GESTURE_BEGIN, id, 0.0};
+}
+inline SentEvent value(clap_id id, double v)
+{
+    return {CLAP_EVENT_PARAM_VALUE, id, v};
+}
+inline SentEvent end(clap_id id)
+{
+    return {CLAP_EVENT_PARAM_GESTURE_END, id, 0.0};
+}
 
 /// Collects what the plug-in sends; refuses every event after `room` of them.
 class OutputEvents
@@ -74,13 +82,18 @@ public:
     OutputEvents();
     std::vector<SentEvent> sent;
     std::size_t room = SIZE_MAX;
-    /// Address fields and cookies of value events that were not the "any" the plug-in must send.
-    int badAddresses = 0;
+    /// Events not at time 0, or value events whose address fields and cookie are not the "any" the
+    /// plug-in must send.
+    int malformed = 0;
     const clap_output_events* list() const { return &events; }
 
 private:
     clap_output_events events;
 };
+
+/// Fails for an end without a begin, a second begin, or a value outside a gesture, and for any gesture
+/// left open.
+::testing::AssertionResult paired(const std::vector<SentEvent>& events);
 
 /// A byte stream moving at most `step` bytes a call, failing (−1) once `failAt` bytes have moved.
 struct ByteStream

@@ -4,10 +4,6 @@
 #include "EditorPlatform.h"
 #include "ParentWindow.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-
 namespace
 {
 using namespace qm07;
@@ -46,22 +42,19 @@ struct Gui : ::testing::Test
     }
 };
 
-struct OrderCase
-{
-    const char* calls;
-    int children;
-    bool shown;
-};
-
-const OrderCase kOrders[] = {
-    {"cpshs", 1, true}, {"csp", 1, true},     {"cp", 1, false},      {"cshp", 1, false},
-    {"cpsh", 1, false}, {"cd", 0, false},     {"cpsd", 0, false},    {"cpsdcps", 1, true},
-    {"cpps", 1, true},  {"tctptst", 1, true}, {"cpdcdcsp", 1, true},
-};
-
 TEST_F(Gui, EveryCallOrderOfHostsEndsWithTheWindowAsAsked)
 {
-    for (const OrderCase& c : kOrders)
+    const struct
+    {
+        const char* calls;
+        int children;
+        bool shown;
+    } kOrders[] = {
+        {"cpshs", 1, true}, {"csp", 1, true},     {"cp", 1, false},      {"cshp", 1, false},
+        {"cpsh", 1, false}, {"cd", 0, false},     {"cpsd", 0, false},    {"cpsdcps", 1, true},
+        {"cpps", 1, true},  {"tctptst", 1, true}, {"cpdcdcsp", 1, true},
+    };
+    for (const auto& c : kOrders)
     {
         for (const char* at = c.calls; *at; ++at)
             EXPECT_TRUE(call(*at)) << c.calls << " at " << at;
@@ -96,37 +89,8 @@ TEST_F(Gui, CallsWithoutAnEditorOrForAnotherWindowSystemAreRefused)
     EXPECT_TRUE(host.timers.empty());
 }
 
-TEST_F(Gui, TheOneSizeAndApi)
-{
-    const char* api = nullptr;
-    bool floating = true;
-    ASSERT_TRUE(gui.get_preferred_api(p, &api, &floating));
-    EXPECT_EQ(api, editorWindowApi()) << "the static string itself";
-    EXPECT_FALSE(floating);
-    EXPECT_TRUE(gui.is_api_supported(p, api, false));
-    EXPECT_FALSE(gui.is_api_supported(p, api, true));
-    EXPECT_FALSE(gui.is_api_supported(p, "cocoa", false));
-    ASSERT_TRUE(gui.create(p, api, false));
-    std::uint32_t width = 0, height = 0;
-    ASSERT_TRUE(gui.get_size(p, &width, &height));
-    EXPECT_EQ(width, 800u);
-    EXPECT_EQ(height, 220u);
-    width = 1234, height = 56;
-    ASSERT_TRUE(gui.adjust_size(p, &width, &height));
-    EXPECT_EQ(width, 800u);
-    EXPECT_EQ(height, 220u);
-    EXPECT_TRUE(gui.set_size(p, 800, 220));
-    EXPECT_FALSE(gui.set_size(p, 801, 220));
-    EXPECT_FALSE(gui.can_resize(p));
-    clap_gui_resize_hints hints;
-    EXPECT_FALSE(gui.get_resize_hints(p, &hints));
-    EXPECT_FALSE(gui.set_scale(p, 2.0));
-    EXPECT_FALSE(gui.set_transient(p, nullptr));
-    gui.suggest_title(p, "title");
-    gui.destroy(p);
-}
-
-TEST_F(Gui, HostChangesReachTheOpenEditorAtItsNextTick)
+// Destroyed with its editor open, the plug-in closes the window and gives back the timer and descriptor.
+TEST_F(Gui, TheOpenEditorTakesHostChangesAtItsTickAndGoesWithThePlugin)
 {
     ASSERT_TRUE(call('c') && call('p') && call('s'));
     InputEvents events;
@@ -134,12 +98,6 @@ TEST_F(Gui, HostChangesReachTheOpenEditorAtItsNextTick)
     instance->params->flush(p, events.list(), nullptr);
     call('t');
     EXPECT_EQ(ClapPlugin::of(p).values().takeUnseen(), 0u) << "taken by the editor";
-    gui.destroy(p);
-}
-
-TEST_F(Gui, DestroyingThePluginWithItsEditorOpenClosesEverything)
-{
-    ASSERT_TRUE(call('c') && call('p') && call('s'));
     instance.reset();
     EXPECT_EQ(parent.children(), 0);
     EXPECT_TRUE(host.timers.empty() && host.fds.empty());

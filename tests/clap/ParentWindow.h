@@ -20,8 +20,6 @@ public:
     int children() const;
     /// Whether the editor's window (the only child) is shown; false without one.
     bool childShown() const;
-    /// Lets the system deliver what is due to the windows and timers of this thread for a while.
-    void runFor(int milliseconds) const;
 
 private:
     void* handle;

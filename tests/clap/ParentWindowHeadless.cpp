@@ -7,26 +7,17 @@
 namespace qm07::test
 {
 
-namespace
-{
 using VSTGUI::headless::Window;
 
-Window* childOf(void* parent)
-{
-    for (Window* window : VSTGUI::headless::environment().windows)
-        if (window->parent == parent) return window;
-    return nullptr;
-}
-} // namespace
-
+// The editor's window reports a descriptor, as on X11, so the host's watch of it is exercised.
 ParentWindow::ParentWindow() : handle(new Window)
 {
-    static_cast<Window*>(handle)->width = 800;
-    static_cast<Window*>(handle)->height = 220;
+    VSTGUI::headless::environment().eventDescriptor = 42;
 }
 
 ParentWindow::~ParentWindow()
 {
+    VSTGUI::headless::environment().eventDescriptor = -1;
     delete static_cast<Window*>(handle);
 }
 
@@ -41,17 +32,16 @@ clap::clap_window ParentWindow::window() const
 int ParentWindow::children() const
 {
     int count = 0;
-    for (Window* window : VSTGUI::headless::environment().windows)
+    for (const Window* window : VSTGUI::headless::environment().windows)
         count += window->parent == handle;
     return count;
 }
 
 bool ParentWindow::childShown() const
 {
-    const Window* child = childOf(handle);
-    return child && child->visible;
+    for (const Window* window : VSTGUI::headless::environment().windows)
+        if (window->parent == handle) return window->visible;
+    return false;
 }
-
-void ParentWindow::runFor(int) const {}
 
 } // namespace qm07::test

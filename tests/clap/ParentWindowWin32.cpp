@@ -47,19 +47,4 @@ bool ParentWindow::childShown() const
     return child && (GetWindowLongPtrA(child, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
-void ParentWindow::runFor(int milliseconds) const
-{
-    const DWORD until = GetTickCount() + static_cast<DWORD>(milliseconds);
-    while (static_cast<LONG>(GetTickCount() - until) < 0)
-    {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(5);
-    }
-}
-
 } // namespace qm07::test

@@ -1,10 +1,7 @@
-// The state extension: the VST build's 40-byte chunk in and out, through streams that move bytes unevenly.
+// The state extension: the 40-byte state in and out, through streams that move bytes unevenly or fail.
+#include "State.h"
 #include "ClapPlugin.h"
 #include "ClapTestSupport.h"
-#include "HostValues.h"
-#include "TarvelCompressor.h"
-
-#include <gtest/gtest.h>
 
 #include <cstring>
 #include <limits>
@@ -13,17 +10,6 @@ namespace
 {
 using namespace qm07;
 using namespace qm07::test;
-
-std::vector<unsigned char> vstChunk(std::initializer_list<std::pair<std::int32_t, float>> settings)
-{
-    TarvelCompressor vst(nullptr);
-    for (const auto& [index, value] : settings)
-        vst.setParameter(index, value);
-    void* data = nullptr;
-    const std::int32_t size = vst.getChunk(&data);
-    const auto* bytes = static_cast<const unsigned char*>(data);
-    return {bytes, bytes + size};
-}
 
 struct State : ::testing::Test
 {
@@ -36,77 +22,39 @@ struct State : ::testing::Test
     ParameterValues values() { return ClapPlugin::of(p).values().all(); }
 };
 
-TEST_F(State, TheVstChunkLoadsAndSavesAsTheSameBytesAtAnyStep)
-{
-    const std::vector<unsigned char> chunk =
-        vstChunk({{kThresh, 0.8f}, {kRatio, 1.0f}, {kScMode, 1.0f}, {kPush, 0.5f}, {kWetDry, 0.3f}});
-    ASSERT_EQ(chunk.size(), 40u);
-    for (std::size_t step : {std::size_t{1}, std::size_t{3}, std::size_t{40}})
-    {
-        ByteStream in;
-        in.bytes = chunk;
-        in.step = step;
-        ASSERT_TRUE(load(in)) << "step " << step;
-        ByteStream out;
-        out.step = step;
-        ASSERT_TRUE(save(out)) << "step " << step;
-        EXPECT_EQ(out.bytes, chunk) << "step " << step;
-    }
-    EXPECT_EQ(host.valueRescans, 3);
-    double ratio = 0.0;
-    instance.params->get_value(p, kRatio, &ratio);
-    EXPECT_EQ(ratio, kRatioInfinity);
-}
-
-TEST_F(State, TheSavedStateLoadsIntoTheVstBuild)
-{
-    InputEvents events;
-    events.add(0, kThresh, -10.0);
-    events.add(0, kPush, 2.0);
-    instance.params->flush(p, events.list(), nullptr);
-    ByteStream out;
-    ASSERT_TRUE(save(out));
-    TarvelCompressor vst(nullptr);
-    vst.setChunk(out.bytes.data(), static_cast<std::int32_t>(out.bytes.size()));
-    for (std::int32_t index = 0; index < kNumParams; ++index)
-        EXPECT_EQ(vst.getParameter(index), values()[index]);
-    EXPECT_EQ(vst.getParameter(kThresh), 0.25f);
-}
-
-struct StreamCase
-{
-    const char* what;
-    std::size_t size;   ///< bytes offered
-    std::size_t failAt; ///< the stream errs after this many
-    bool loads;
-};
-
-const StreamCase kLoads[] = {
-    {"whole", 40, SIZE_MAX, true},     {"longer", 57, SIZE_MAX, true},   {"short", 39, SIZE_MAX, false},
-    {"empty", 0, SIZE_MAX, false},     {"erring at once", 40, 0, false}, {"erring midway", 40, 17, false},
-    {"erring after 40", 60, 40, true},
-};
-
 TEST_F(State, ShortOrFailingStreamsAreRefusedWholeAndLongOnesReadTo40)
 {
-    const std::vector<unsigned char> chunk = vstChunk({{kGain, 0.5f}, {kRelease, 0.9f}});
-    for (const StreamCase& c : kLoads)
+    const struct
+    {
+        const char* what;
+        std::size_t size;   ///< bytes offered
+        std::size_t failAt; ///< the stream errs after this many
+        bool loads;
+    } kLoads[] = {
+        {"whole", 40, SIZE_MAX, true},     {"longer", 57, SIZE_MAX, true},   {"short", 39, SIZE_MAX, false},
+        {"empty", 0, SIZE_MAX, false},     {"erring at once", 40, 0, false}, {"erring midway", 40, 17, false},
+        {"erring after 40", 60, 40, true},
+    };
+    ParameterValues saved = defaultValues();
+    saved[kGain] = 0.5f;
+    saved[kRelease] = 0.9f;
+    const StateBytes state = writeState(saved);
+    for (const auto& c : kLoads)
     {
         ClapPlugin::of(p).values().setFromHost(kGain, 0.125f);
         const ParameterValues before = values();
+        const int rescans = host.valueRescans;
         ByteStream in;
-        in.bytes = chunk;
+        in.bytes.assign(state.begin(), state.end());
         in.bytes.resize(c.size, 0xFF);
         in.failAt = c.failAt;
         in.step = 1;
         EXPECT_EQ(load(in), c.loads) << c.what;
-        EXPECT_EQ(values()[kGain], c.loads ? 0.5f : before[kGain]) << c.what;
-        if (!c.loads)
-        {
-            EXPECT_EQ(values(), before) << c.what;
-        }
+        EXPECT_EQ(values(), c.loads ? saved : before) << c.what;
+        EXPECT_EQ(host.valueRescans, rescans + c.loads) << c.what << ": the host reads the values again";
         EXPECT_LE(in.position, 40u) << c.what;
     }
+    EXPECT_FALSE(instance.state->load(p, nullptr));
 }
 
 TEST_F(State, GarbageKeepsNaNsAndClampsTheRest)
@@ -124,17 +72,33 @@ TEST_F(State, GarbageKeepsNaNsAndClampsTheRest)
     EXPECT_EQ(ClapPlugin::of(p).values().takeUnseen(), (1u << kNumParams) - 1) << "the editor shows them";
 }
 
-TEST_F(State, SavingStopsAtAnErrorOrAStreamThatTakesNothing)
+// Saving goes on through short writes and stops at an error or a stream that takes nothing.
+TEST_F(State, SavesTheValuesThroughStreamsThatTakeLittleAndStopsAtAnError)
 {
-    ByteStream erring;
-    erring.failAt = 12;
-    EXPECT_FALSE(save(erring));
-    ByteStream stuck;
-    stuck.failAt = SIZE_MAX;
-    stuck.step = 0;
-    EXPECT_FALSE(save(stuck));
+    const struct
+    {
+        std::size_t step;
+        std::size_t failAt;
+        bool saves;
+    } kSaves[] = {{1, SIZE_MAX, true},
+                  {3, SIZE_MAX, true},
+                  {SIZE_MAX, SIZE_MAX, true},
+                  {SIZE_MAX, 12, false},
+                  {0, SIZE_MAX, false}};
+    ClapPlugin::of(p).values().setFromHost(kThresh, 0.8f);
+    const StateBytes state = writeState(values());
+    for (const auto& c : kSaves)
+    {
+        ByteStream out;
+        out.step = c.step;
+        out.failAt = c.failAt;
+        EXPECT_EQ(save(out), c.saves) << "step " << c.step << ", error at " << c.failAt;
+        if (c.saves)
+        {
+            EXPECT_EQ(out.bytes, std::vector<unsigned char>(state.begin(), state.end())) << "step " << c.step;
+        }
+    }
     EXPECT_FALSE(instance.state->save(p, nullptr));
-    EXPECT_FALSE(instance.state->load(p, nullptr));
 }
 
 } // namespace

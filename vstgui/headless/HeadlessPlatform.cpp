@@ -119,7 +119,7 @@ void showWindow(PlatformFrame& platformFrame, bool visible)
 
 int eventDescriptor(const PlatformFrame&)
 {
-    return -1;
+    return headless::environment().eventDescriptor;
 }
 
 bool setDropTarget(PlatformFrame& platformFrame, CFrame&, bool active)

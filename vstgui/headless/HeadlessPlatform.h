@@ -46,7 +46,8 @@ struct Environment
     std::int32_t oleDepth = 0; ///< initialisations not yet balanced
     std::int32_t cursor = 0;   ///< the `CCursorType` last shown
     std::uint32_t paintsDispatched = 0;
-    std::vector<Window*> windows; ///< live child windows, in creation order
+    std::vector<Window*> windows;      ///< live child windows, in creation order
+    std::int32_t eventDescriptor = -1; ///< what frames give their host to watch, as an X11 connection's
     /// Runs after every sleep: a control's tracking loop sleeps between polls, so tests move the pointer
     /// and change the buttons here, one step per poll.
     std::function<void()> onSleep;
