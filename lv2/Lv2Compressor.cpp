@@ -32,8 +32,11 @@ void Lv2Compressor::connect(std::uint32_t port, void* data)
         gainReduction = static_cast<float*>(data);
 }
 
+// A host activates again after a deactivate (a transport stop, a bypass): nothing of the audio before it may
+// sound on.
 void Lv2Compressor::activate()
 {
+    engine.reset();
     engine.gainReductionFeed().activate(rate);
 }
 

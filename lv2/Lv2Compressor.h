@@ -18,7 +18,8 @@ public:
 
     /// Audio thread (or any while not running); no allocation. A null buffer disconnects the port.
     void connect(std::uint32_t port, void* data);
-    /// Instantiation thread, not while running; no allocation. The meter starts from rest.
+    /// Instantiation thread, not while running; no allocation. The envelope, the side-chain filter and the
+    /// meter start from rest.
     void activate();
     /// Audio thread; never allocates, locks or waits. Without audio buffers or frames only the
     /// controls are read.

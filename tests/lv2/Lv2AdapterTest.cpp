@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -69,6 +70,29 @@ TEST(Lv2Run, UnconnectedPortsAndEmptyRunsAreHarmless)
     ports.controls[kThresh] = kNaN;
     plugin.run(0);
     EXPECT_EQ(plugin.storedValues()[kThresh], 0.75f) << "NaN keeps the last value";
+}
+
+TEST(Lv2Run, ActivatingAgainForgetsTheAudioBefore)
+{
+    Lv2Compressor fresh(48000.0);
+    Lv2Compressor used(48000.0);
+    Ports freshPorts;
+    Ports usedPorts;
+    freshPorts.connectAll(fresh);
+    usedPorts.connectAll(used);
+    for (Ports* ports : {&freshPorts, &usedPorts})
+        ports->controls = {-40.0f, 8.0f, 0.0f, 0.03f, 2000.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
+    used.activate();
+    std::fill(usedPorts.audio.begin(), usedPorts.audio.begin() + 2 * 4096, 1.0f);
+    used.run(4096);
+    std::fill(usedPorts.audio.begin(), usedPorts.audio.begin() + 2 * 4096, 0.25f);
+    used.activate();
+    fresh.activate();
+    used.run(256);
+    fresh.run(256);
+    EXPECT_TRUE(std::equal(usedPorts.audio.begin() + 4096 * kOutputLeft,
+                           usedPorts.audio.begin() + 4096 * kOutputLeft + 256,
+                           freshPorts.audio.begin() + 4096 * kOutputLeft));
 }
 
 TEST(Lv2Run, RunningAndChangingControlsAllocateNothing)
