@@ -40,7 +40,7 @@ void ClapEditor::beginEdit(std::int32_t index)
 
 void ClapEditor::performEdit(std::int32_t index, float normalized)
 {
-    if (static_cast<std::uint32_t>(index) >= kNumParams) return;
+    if (!isParameterIndex(index)) return;
     const double plain = hostValueOf(index, normalized);
     links.values.setFromEditor(index, storedFromHost(index, plain, links.values.value(index)));
     links.edits.value(index, plain);

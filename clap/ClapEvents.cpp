@@ -12,7 +12,7 @@ bool hostChangeOf(const clap::clap_event_header* event, HostChange& change)
         event->type != clap::CLAP_EVENT_PARAM_VALUE || event->size < sizeof(clap::clap_event_param_value))
         return false;
     const auto& value = *reinterpret_cast<const clap::clap_event_param_value*>(event);
-    if (value.param_id >= static_cast<clap::clap_id>(kNumParams)) return false;
+    if (!isParameterIndex(value.param_id)) return false;
     change = {static_cast<std::int32_t>(value.param_id), value.value, event->time};
     return true;
 }

@@ -12,11 +12,6 @@ namespace qm07
 
 namespace
 {
-bool isParameter(clap::clap_id id)
-{
-    return id < static_cast<clap::clap_id>(kNumParams);
-}
-
 /// Main thread; no allocation.
 std::uint32_t count(const clap::clap_plugin* p)
 {
@@ -28,7 +23,7 @@ std::uint32_t count(const clap::clap_plugin* p)
 bool getInfo(const clap::clap_plugin* p, std::uint32_t index, clap::clap_param_info* info)
 {
     ClapPlugin::of(p).hostAccess().expectMainThread("params.get_info");
-    if (!isParameter(index) || !info) return false;
+    if (!isParameterIndex(index) || !info) return false;
     const auto id = static_cast<std::int32_t>(index);
     const ParameterInfo& parameter = kParameters[id];
     *info = {};
@@ -47,7 +42,7 @@ bool getValue(const clap::clap_plugin* p, clap::clap_id id, double* value)
 {
     ClapPlugin& self = ClapPlugin::of(p);
     self.hostAccess().expectMainThread("params.get_value");
-    if (!isParameter(id) || !value) return false;
+    if (!isParameterIndex(id) || !value) return false;
     const auto index = static_cast<std::int32_t>(id);
     *value = hostValueOf(index, self.values().value(index));
     return true;
@@ -57,7 +52,7 @@ bool getValue(const clap::clap_plugin* p, clap::clap_id id, double* value)
 bool valueToText(const clap::clap_plugin* p, clap::clap_id id, double value, char* text, std::uint32_t size)
 {
     ClapPlugin::of(p).hostAccess().expectMainThread("params.value_to_text");
-    if (!isParameter(id) || std::isnan(value)) return false;
+    if (!isParameterIndex(id) || std::isnan(value)) return false;
     const auto index = static_cast<std::int32_t>(id);
     return formatValue(index, storedFromHost(index, value, 0.0f), text, size);
 }
@@ -66,7 +61,7 @@ bool valueToText(const clap::clap_plugin* p, clap::clap_id id, double value, cha
 bool textToValue(const clap::clap_plugin* p, clap::clap_id id, const char* text, double* value)
 {
     ClapPlugin::of(p).hostAccess().expectMainThread("params.text_to_value");
-    if (!isParameter(id) || !text || !value) return false;
+    if (!isParameterIndex(id) || !text || !value) return false;
     const auto index = static_cast<std::int32_t>(id);
     float normalized = kParameters[index].defaultValue;
     if (!parseValue(index, text, normalized)) return false;

@@ -4,14 +4,6 @@
 namespace qm07
 {
 
-namespace
-{
-bool isParameter(std::int32_t index)
-{
-    return static_cast<std::uint32_t>(index) < kNumParams;
-}
-} // namespace
-
 std::uint32_t EditEventQueue::freeSlots() const
 {
     return kCapacity - (head.load(std::memory_order_relaxed) - tail.load(std::memory_order_acquire));
@@ -26,7 +18,7 @@ void EditEventQueue::push(EditEvent::Kind kind, std::int32_t index, double plain
 
 void EditEventQueue::begin(std::int32_t index)
 {
-    if (!isParameter(index) || open[index] || dropped[index]) return;
+    if (!isParameterIndex(index) || open[index] || dropped[index]) return;
     // The begin itself, and the last value and end kept for it.
     if (freeSlots() < reserved + 3)
     {
@@ -40,7 +32,7 @@ void EditEventQueue::begin(std::int32_t index)
 
 void EditEventQueue::value(std::int32_t index, double plain)
 {
-    if (!isParameter(index)) return;
+    if (!isParameterIndex(index)) return;
     if (!open[index] && !dropped[index])
     {
         begin(index);
@@ -57,7 +49,7 @@ void EditEventQueue::value(std::int32_t index, double plain)
 
 void EditEventQueue::end(std::int32_t index)
 {
-    if (!isParameter(index)) return;
+    if (!isParameterIndex(index)) return;
     if (dropped[index])
     {
         dropped[index] = false;

@@ -17,11 +17,6 @@ constexpr const char* kMinus = "\xE2\x88\x92"; // U+2212
 constexpr const char* kScModeNames[] = {"Off", "A", "B"};
 constexpr const char* kPushNames[] = {"0", "I", "II"};
 
-bool isValid(std::int32_t index)
-{
-    return index >= 0 && index < kNumParams;
-}
-
 bool isPosition(std::int32_t index)
 {
     return index == kScMode || index == kPush;
@@ -252,7 +247,7 @@ float normalizedValue(std::int32_t index, double real)
 
 bool formatValue(std::int32_t index, float normalized, char* text, std::size_t size)
 {
-    if (!isValid(index) || !text || size == 0) return false;
+    if (!isParameterIndex(index) || !text || size == 0) return false;
     char full[48];
     if (isPosition(index))
         std::snprintf(full, sizeof full, "%s", positionNames(index)[positionByThirds(normalized)]);
@@ -264,7 +259,7 @@ bool formatValue(std::int32_t index, float normalized, char* text, std::size_t s
 
 bool parseValue(std::int32_t index, const char* text, float& normalized)
 {
-    if (!isValid(index) || !text) return false;
+    if (!isParameterIndex(index) || !text) return false;
     text = skipSpaces(text);
     if (isPosition(index)) return parsePosition(index, text, normalized);
     if (index == kRatio && parseInfinity(text))

@@ -39,6 +39,11 @@ struct ParameterInfo
 
 extern const ParameterInfo kParameters[kNumParams];
 
+/// Whether a number from outside (a tag, an id, an index) names a parameter.
+constexpr bool isParameterIndex(std::int64_t index)
+{
+    return index >= 0 && index < kNumParams;
+}
 /// Any thread, no allocation.
 ParameterValues defaultValues();
 /// Position 0, 1 or 2 by thirds: below 0.33333334 is 0, above 0.6666666 is 2, else 1.

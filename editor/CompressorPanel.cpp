@@ -112,8 +112,8 @@ void CompressorPanel::showGainReduction(double dB)
 void CompressorPanel::valueChanged(CDrawContext*, CControl* control)
 {
     const std::int32_t tag = control->getTag();
-    // Only a control of this tree while built: compared as unsigned, so negative tags are refused too.
-    if (static_cast<std::uint32_t>(tag) >= kNumParams || controls[tag] != control) return;
+    // Only a control of this tree while built.
+    if (!isParameterIndex(tag) || controls[tag] != control) return;
     host.performEdit(tag, control->getValue());
     control->setDirty(true);
 }

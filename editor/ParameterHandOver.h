@@ -25,8 +25,7 @@ public:
     /// parameters are refused.
     template <typename Show> void changed(std::int32_t index, Show&& show)
     {
-        // Compared as unsigned, so negative indices are refused too.
-        if (static_cast<std::uint32_t>(index) >= kNumParams) return;
+        if (!isParameterIndex(index)) return;
         if (onEditorThread())
             show(index);
         else
