@@ -5,6 +5,7 @@
 #include "Commands.h"
 #include "DemoSynth.h"
 #include "EditorWindow.h"
+#include "HostedPlugin.h"
 #include "LivePlayback.h"
 
 #include <algorithm>
