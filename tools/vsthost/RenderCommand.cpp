@@ -62,12 +62,7 @@ int runRender(const std::vector<std::string>& args)
     CommandLine line(args, {"--set", "--at", "--state", "--save-state", "--block", "--rate"}, {"--double"});
     const int block = static_cast<int>(line.number("--block", kDefaultBlockSize, 1, 1 << 20));
     const double rawRate = line.number("--rate", kDefaultRawRate, 1, 1e7);
-    if (!line.ok() || line.positional().size() != 3)
-    {
-        std::fprintf(stderr, "vsthost render: %s\n%s",
-                     line.ok() ? "wrong number of arguments" : line.error().c_str(), kUsage);
-        return 2;
-    }
+    if (!line.usable(3, "vsthost render", kUsage)) return 2;
     const auto& files = line.positional();
     AudioClip input;
     std::string error;
