@@ -13,7 +13,7 @@ namespace
 {
 const char kUsage[] =
     "usage: vsthost render PLUGIN IN OUT [--set NAME=VALUE ...] [--at FRAME:NAME=VALUE ...]\n"
-    "                      [--state FILE] [--block N] [--double] [--rate HZ]\n";
+    "                      [--state FILE] [--save-state FILE] [--block N] [--double] [--rate HZ]\n";
 
 /// Reads FRAME:NAME=VALUE changes, sorted by frame; false (with a message) at the first bad one.
 bool parseChanges(PluginInstance& plugin, const std::vector<std::string>& texts,
