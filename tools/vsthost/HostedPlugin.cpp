@@ -1,8 +1,6 @@
 // Drives one plug-in instance through its effect record.
 #include "HostedPlugin.h"
 
-#include "ParameterLookup.h"
-
 #include <algorithm>
 #include <cstring>
 
@@ -134,11 +132,6 @@ float HostedPlugin::parameter(int index)
 void HostedPlugin::setParameter(int index, float value)
 {
     record->setParameter(record, index, value);
-}
-
-int HostedPlugin::findParameter(const std::string& name)
-{
-    return findParameterNamed(*this, name);
 }
 
 std::vector<std::uint8_t> HostedPlugin::chunk(bool preset)
