@@ -1,6 +1,7 @@
 // The built QM07Compressor.clap as a host sees it: entry, factory, descriptor, ports and lifecycle.
-#include "ClapModule.h"
 #include "ProductInfo.h"
+#include "SharedLibrary.h"
+#include "abi/Entry.h"
 #include "abi/ext/AudioPorts.h"
 #include "abi/ext/Latency.h"
 #include "abi/ext/Log.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,22 +39,26 @@ struct ClapModuleTest : ::testing::Test
 {
     void SetUp() override
     {
-        ASSERT_NE(module.entry(), nullptr) << module.error();
-        ASSERT_TRUE(module.entry()->init(QM07_CLAP_PATH));
-        factory =
-            static_cast<const clap_plugin_factory*>(module.entry()->get_factory(CLAP_PLUGIN_FACTORY_ID));
+        std::string error;
+        library = SharedLibrary::open(QM07_CLAP_PATH, error);
+        ASSERT_NE(library, nullptr) << error;
+        entry = static_cast<const clap_plugin_entry*>(library->symbol("clap_entry"));
+        ASSERT_NE(entry, nullptr);
+        ASSERT_TRUE(entry->init(QM07_CLAP_PATH));
+        factory = static_cast<const clap_plugin_factory*>(entry->get_factory(CLAP_PLUGIN_FACTORY_ID));
         ASSERT_NE(factory, nullptr);
     }
     void TearDown() override
     {
-        if (module.entry()) module.entry()->deinit();
+        if (entry) entry->deinit();
     }
     const clap_plugin* create(const clap_host& h)
     {
         return factory->create_plugin(factory, &h, "com.tarvel.qm07-compressor");
     }
 
-    ClapModule module{QM07_CLAP_PATH};
+    std::unique_ptr<SharedLibrary> library;
+    const clap_plugin_entry* entry = nullptr;
     const clap_plugin_factory* factory = nullptr;
     TestHost host;
 };
@@ -68,18 +74,18 @@ std::vector<std::string> features(const clap_plugin_descriptor& d)
 
 TEST_F(ClapModuleTest, EntryCarriesACompatibleVersionAndOnlyThePluginFactory)
 {
-    EXPECT_TRUE(clap_version_is_compatible(module.entry()->clap_version));
-    EXPECT_EQ(module.entry()->get_factory("clap.preset-discovery-factory/2"), nullptr);
+    EXPECT_TRUE(clap_version_is_compatible(entry->clap_version));
+    EXPECT_EQ(entry->get_factory("clap.preset-discovery-factory/2"), nullptr);
 }
 
 TEST_F(ClapModuleTest, InitIsCountedSoTheFactoryGoesOnlyWithTheLastDeinit)
 {
-    ASSERT_TRUE(module.entry()->init(QM07_CLAP_PATH));
-    module.entry()->deinit();
-    EXPECT_NE(module.entry()->get_factory(CLAP_PLUGIN_FACTORY_ID), nullptr);
-    module.entry()->deinit();
-    EXPECT_EQ(module.entry()->get_factory(CLAP_PLUGIN_FACTORY_ID), nullptr);
-    ASSERT_TRUE(module.entry()->init(QM07_CLAP_PATH));
+    ASSERT_TRUE(entry->init(QM07_CLAP_PATH));
+    entry->deinit();
+    EXPECT_NE(entry->get_factory(CLAP_PLUGIN_FACTORY_ID), nullptr);
+    entry->deinit();
+    EXPECT_EQ(entry->get_factory(CLAP_PLUGIN_FACTORY_ID), nullptr);
+    ASSERT_TRUE(entry->init(QM07_CLAP_PATH));
 }
 
 TEST_F(ClapModuleTest, FactoryListsOneDescriptorWithTheProductsIdentity)

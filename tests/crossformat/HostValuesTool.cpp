@@ -1,8 +1,7 @@
-// qm07-host-values: the CLAP (plain) values and the 40-byte state that stand for normalized VST settings,
-// so the cross-format tests can give each build the same settings in its own terms.
+// qm07-host-values: the CLAP (plain) values that stand for normalized VST settings, so the cross-format
+// tests can give each build the same settings in its own terms.
 #include "HostValues.h"
 #include "Parameters.h"
-#include "State.h"
 
 #include <cctype>
 #include <cstdio>
@@ -12,9 +11,6 @@
 
 namespace
 {
-const char kUsage[] = "usage: qm07-host-values values NAME=NORMALIZED...\n"
-                      "       qm07-host-values state FILE [NAME=NORMALIZED...]\n";
-
 bool sameName(const std::string& a, const char* b)
 {
     if (a.size() != std::strlen(b)) return false;
@@ -38,32 +34,22 @@ bool parse(const char* text, int& index, float& value, std::string& name)
 }
 } // namespace
 
+/// Prints NAME=PLAIN for each NAME=NORMALIZED argument, one a line.
 int main(int argc, char** argv)
 {
-    const bool state = argc >= 3 && std::strcmp(argv[1], "state") == 0;
-    if (argc < 2 || (!state && std::strcmp(argv[1], "values") != 0))
-    {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
-    qm07::ParameterValues values = qm07::defaultValues();
-    for (int i = state ? 3 : 2; i < argc; ++i)
+    for (int i = 1; i < argc; ++i)
     {
         int index = 0;
         float value = 0.0f;
         std::string name;
         if (!parse(argv[i], index, value, name))
         {
-            std::fprintf(stderr, "qm07-host-values: cannot read \"%s\"\n%s", argv[i], kUsage);
+            std::fprintf(stderr,
+                         "qm07-host-values: cannot read \"%s\"\nusage: qm07-host-values NAME=NORMALIZED...\n",
+                         argv[i]);
             return 2;
         }
-        values[static_cast<std::size_t>(index)] = value;
-        if (!state) std::printf("%s=%.17g\n", name.c_str(), qm07::hostValueOf(index, value));
+        std::printf("%s=%.17g\n", name.c_str(), qm07::hostValueOf(index, value));
     }
-    if (!state) return 0;
-    const qm07::StateBytes bytes = qm07::writeState(values);
-    std::FILE* file = std::fopen(argv[2], "wb");
-    const bool written = file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (file) std::fclose(file);
-    return written ? 0 : 1;
+    return 0;
 }

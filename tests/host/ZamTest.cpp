@@ -2,6 +2,7 @@
 // callback were wrong, this independent implementation would answer nonsense.
 #include "DemoSynth.h"
 #include "HostedPlugin.h"
+#include "ParameterLookup.h"
 #include "Renderer.h"
 #include "SignalStats.h"
 
@@ -41,18 +42,18 @@ TEST(HostZam, ParametersByNameAndValue)
     ASSERT_TRUE(plugin);
     EXPECT_EQ(plugin->parameterName(0), "Attack");
     EXPECT_EQ(plugin->parameterLabel(0), "ms");
-    const int ratio = plugin->findParameter(" ratio ");
+    const int ratio = findParameterNamed(*plugin, " ratio ");
     ASSERT_EQ(ratio, 3);
     plugin->setParameter(ratio, 0.25f);
     EXPECT_NEAR(plugin->parameter(ratio), 0.25f, 1e-6);
-    EXPECT_EQ(plugin->findParameter("No Such Knob"), -1);
+    EXPECT_EQ(findParameterNamed(*plugin, "No Such Knob"), -1);
 }
 
 TEST(HostZam, CompressesLoudInput)
 {
     auto plugin = loadZam();
     ASSERT_TRUE(plugin);
-    plugin->setParameter(plugin->findParameter("Threshold"), 0.5f);
+    plugin->setParameter(findParameterNamed(*plugin, "Threshold"), 0.5f);
     plugin->start(48000.0, 512);
     const AudioClip input = synthesizeDemo(48000.0, 1.0);
     const AudioClip output = renderClip(*plugin, input, Precision::Single);

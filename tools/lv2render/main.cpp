@@ -68,12 +68,7 @@ int main(int argc, char** argv)
     CommandLine line(arguments, {"--set", "--preset", "--block", "--rate"}, {"--time"});
     const auto block = static_cast<std::uint32_t>(line.number("--block", 512, 1, 1 << 20));
     const double rawRate = line.number("--rate", 48000, 1, 1e7);
-    if (!line.ok() || line.positional().size() != 3)
-    {
-        std::fprintf(stderr, "lv2render: %s\n%s",
-                     line.ok() ? "wrong number of arguments" : line.error().c_str(), kUsage);
-        return 2;
-    }
+    if (!line.usable(3, "lv2render", kUsage)) return 2;
     const auto& args = line.positional();
     AudioClip input;
     std::string error;

@@ -35,14 +35,10 @@ int runBench(const std::vector<std::string>& args)
     CommandLine line(args, {"--set", "--state", "--block", "--rate"}, {});
     const int block = static_cast<int>(line.number("--block", kDefaultBlockSize, 1, 1 << 20));
     const double rate = line.number("--rate", kDefaultRawRate, 1000, 1e6);
-    if (!line.ok() || line.positional().size() != 1)
-    {
-        std::fprintf(stderr,
-                     "vsthost bench: %s\nusage: vsthost bench PLUGIN [--set NAME=VALUE ...] [--state FILE] "
-                     "[--block N] [--rate HZ]\n",
-                     line.ok() ? "wrong number of arguments" : line.error().c_str());
+    if (!line.usable(
+            1, "vsthost bench",
+            "usage: vsthost bench PLUGIN [--set NAME=VALUE ...] [--state FILE] [--block N] [--rate HZ]\n"))
         return 2;
-    }
     auto plugin = openOrReport(line.positional()[0]);
     if (!plugin || !applyStateAndSettings(*plugin, line)) return 1;
     const AudioClip signal = synthesizeDemo(rate, kBenchSeconds);

@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 CommandLine::CommandLine(const std::vector<std::string>& args, const std::vector<std::string>& valueOptions,
@@ -58,4 +59,16 @@ double CommandLine::number(const std::string& option, double fallback, double lo
         return fallback;
     }
     return result;
+}
+
+void CommandLine::refuse(const std::string& why)
+{
+    if (problem.empty()) problem = why;
+}
+
+bool CommandLine::usable(std::size_t count, const char* program, const char* usage) const
+{
+    if (ok() && plain.size() == count) return true;
+    std::fprintf(stderr, "%s: %s\n%s", program, ok() ? "wrong number of arguments" : problem.c_str(), usage);
+    return false;
 }

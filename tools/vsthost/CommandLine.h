@@ -1,6 +1,7 @@
 // The arguments of one vsthost command: positional arguments, options with values, and flags.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,11 @@ public:
     bool ok() const { return problem.empty(); }
     const std::string& error() const { return problem; }
     const std::vector<std::string>& positional() const { return plain; }
+    /// Records a problem found outside the line's own rules, unless there is one already.
+    void refuse(const std::string& why);
+    /// Whether the line is fine and has count positional arguments; when not, prints "program: " and the
+    /// problem, then usage, on stderr.
+    bool usable(std::size_t count, const char* program, const char* usage) const;
     bool has(const std::string& flag) const;
     std::vector<std::string> values(const std::string& option) const;
     /// The last value given for option, or fallback.

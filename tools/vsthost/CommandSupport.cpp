@@ -10,14 +10,6 @@
 #include <fstream>
 #include <iterator>
 
-std::unique_ptr<HostedPlugin> loadOrReport(const std::string& path)
-{
-    std::string error;
-    auto plugin = HostedPlugin::load(path, error);
-    if (!plugin) std::fprintf(stderr, "vsthost: %s\n", error.c_str());
-    return plugin;
-}
-
 std::unique_ptr<PluginInstance> openOrReport(const std::string& path)
 {
     std::string error;

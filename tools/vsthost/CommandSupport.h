@@ -3,7 +3,6 @@
 
 #include "AudioClip.h"
 #include "CommandLine.h"
-#include "HostedPlugin.h"
 #include "PluginInstance.h"
 
 #include <memory>
@@ -13,8 +12,6 @@
 constexpr double kDefaultRawRate = 48000.0;
 constexpr int kDefaultBlockSize = 512;
 
-/// Loads a VST plug-in or prints why it cannot be loaded.
-std::unique_ptr<HostedPlugin> loadOrReport(const std::string& path);
 /// Loads a plug-in of the format its file names (a .clap file is CLAP, anything else VST) or prints why it
 /// cannot be loaded.
 std::unique_ptr<PluginInstance> openOrReport(const std::string& path);

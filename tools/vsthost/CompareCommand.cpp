@@ -12,12 +12,7 @@ int runCompare(const std::vector<std::string>& args)
     CommandLine line(args, {"--ulps", "--rate"}, {});
     const auto allowed = static_cast<std::int64_t>(line.number("--ulps", 2, 0, 1 << 30));
     const double rawRate = line.number("--rate", kDefaultRawRate, 1, 1e7);
-    if (!line.ok() || line.positional().size() != 2)
-    {
-        std::fprintf(stderr, "vsthost compare: %s\nusage: vsthost compare A B [--ulps N] [--rate HZ]\n",
-                     line.ok() ? "wrong number of arguments" : line.error().c_str());
-        return 2;
-    }
+    if (!line.usable(2, "vsthost compare", "usage: vsthost compare A B [--ulps N] [--rate HZ]\n")) return 2;
     AudioClip a;
     AudioClip b;
     std::string error;

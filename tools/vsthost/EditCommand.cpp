@@ -5,6 +5,7 @@
 #include "Commands.h"
 #include "DemoSynth.h"
 #include "EditorWindow.h"
+#include "HostedPlugin.h"
 #include "LivePlayback.h"
 
 #include <algorithm>
@@ -216,15 +217,8 @@ int runEdit(const std::vector<std::string>& args)
     const int block = static_cast<int>(line.number("--block", kDefaultBlockSize, 1, 1 << 16));
     const double rate = line.number("--rate", kDefaultRawRate, 1000, 1e6);
     AudioClip signal;
-    const bool knownSignal = makeSignal(line.value("--signal", "drums"), rate, signal);
-    if (!line.ok() || line.positional().size() != 1 || !knownSignal)
-    {
-        std::fprintf(stderr, "vsthost edit: %s\n%s",
-                     !line.ok() ? line.error().c_str()
-                                : (knownSignal ? "wrong number of arguments" : "unknown --signal"),
-                     kUsage);
-        return 2;
-    }
+    if (!makeSignal(line.value("--signal", "drums"), rate, signal)) line.refuse("unknown --signal");
+    if (!line.usable(1, "vsthost edit", kUsage)) return 2;
     auto plugin = openOrReport(line.positional()[0]);
     std::vector<ScheduledSetting> schedule;
     if (!plugin || !applyStateAndSettings(*plugin, line) ||

@@ -1,8 +1,6 @@
 // Drives one plug-in instance through its effect record.
 #include "HostedPlugin.h"
 
-#include "ParameterLookup.h"
-
 #include <algorithm>
 #include <cstring>
 
@@ -10,24 +8,6 @@ namespace
 {
 // Hosts commonly hand out generous text buffers because not every plug-in keeps to the limits.
 constexpr std::size_t kTextBufferSize = 256;
-
-template <typename Sample>
-void processInBlocks(AEffect* effect, void (*process)(AEffect*, Sample**, Sample**, std::int32_t),
-                     Sample* const* inputs, Sample* const* outputs, std::size_t frames, int blockSize)
-{
-    std::vector<Sample*> in(static_cast<std::size_t>(std::max(effect->numInputs, 0)));
-    std::vector<Sample*> out(static_cast<std::size_t>(std::max(effect->numOutputs, 0)));
-    for (std::size_t done = 0; done < frames;)
-    {
-        const auto count = std::min<std::size_t>(frames - done, static_cast<std::size_t>(blockSize));
-        for (std::size_t c = 0; c < in.size(); ++c)
-            in[c] = inputs[c] + done;
-        for (std::size_t c = 0; c < out.size(); ++c)
-            out[c] = outputs[c] + done;
-        process(effect, in.data(), out.data(), static_cast<std::int32_t>(count));
-        done += count;
-    }
-}
 } // namespace
 
 HostedPlugin::HostedPlugin(std::unique_ptr<PluginLibrary> module, AEffect* effect)
@@ -154,11 +134,6 @@ void HostedPlugin::setParameter(int index, float value)
     record->setParameter(record, index, value);
 }
 
-int HostedPlugin::findParameter(const std::string& name)
-{
-    return findParameterNamed(*this, name);
-}
-
 std::vector<std::uint8_t> HostedPlugin::chunk(bool preset)
 {
     void* data = nullptr;
@@ -173,16 +148,6 @@ void HostedPlugin::setChunk(const std::vector<std::uint8_t>& bytes, bool preset)
     // The plug-in may keep reading its argument only during the call, so a local copy suffices.
     std::vector<std::uint8_t> copy(bytes);
     dispatch(effSetChunk, preset ? 1 : 0, static_cast<std::intptr_t>(copy.size()), copy.data());
-}
-
-void HostedPlugin::processFloat(float* const* inputs, float* const* outputs, std::size_t frames)
-{
-    processInBlocks(record, record->processReplacing, inputs, outputs, frames, maxBlock);
-}
-
-void HostedPlugin::processDouble(double* const* inputs, double* const* outputs, std::size_t frames)
-{
-    processInBlocks(record, record->processDoubleReplacing, inputs, outputs, frames, maxBlock);
 }
 
 int HostedPlugin::requestCount(std::int32_t opcode) const

@@ -54,8 +54,6 @@ public:
     std::string parameterDisplay(int index);
     float parameter(int index);
     void setParameter(int index, float value);
-    /// Index of the parameter with this name (case-insensitive, outer spaces ignored), or -1.
-    int findParameter(const std::string& name);
 
     /// Copy of the state chunk (effGetChunk); empty when the plug-in offers none.
     std::vector<std::uint8_t> chunk(bool preset = false);

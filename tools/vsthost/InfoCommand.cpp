@@ -2,7 +2,7 @@
 #include "CommandLine.h"
 #include "CommandSupport.h"
 #include "Commands.h"
-#include "PluginLoader.h"
+#include "HostedPlugin.h"
 #include "clap/ClapInfo.h"
 
 #include <cctype>
@@ -81,21 +81,18 @@ int runInfo(const std::vector<std::string>& args)
         return 2;
     }
     const std::string& path = line.positional()[0];
-    if (isClapPath(path))
+    auto plugin = openOrReport(path);
+    if (!plugin) return 1;
+    if (auto* clap = dynamic_cast<ClapInstance*>(plugin.get()))
     {
-        std::string error;
-        auto plugin = ClapInstance::load(path, error);
-        if (!plugin) std::fprintf(stderr, "vsthost: %s\n", error.c_str());
-        if (!plugin) return 1;
-        printClapInfo(*plugin, path);
-        printMessages(*plugin);
+        printClapInfo(*clap, path);
+        printMessages(*clap);
         return 0;
     }
-    auto plugin = loadOrReport(path);
-    if (!plugin) return 1;
-    plugin->start(44100.0, kDefaultBlockSize);
+    auto& vst = static_cast<HostedPlugin&>(*plugin);
+    vst.start(44100.0, kDefaultBlockSize);
     std::printf("Plug-in:     %s\n", path.c_str());
-    printIdentity(*plugin);
-    printParameters(*plugin);
+    printIdentity(vst);
+    printParameters(vst);
     return 0;
 }

@@ -126,13 +126,8 @@ int runLeaks(const std::vector<std::string>& args)
     CommandLine line(args, {"--cycles", "--editor-cycles"}, {});
     const int cycles = static_cast<int>(line.number("--cycles", 1000, 1, 1e7));
     const int editorCycles = static_cast<int>(line.number("--editor-cycles", 0, 0, 1e7));
-    if (!line.ok() || line.positional().size() != 1)
-    {
-        std::fprintf(stderr,
-                     "vsthost leaks: %s\nusage: vsthost leaks PLUGIN [--cycles N] [--editor-cycles N]\n",
-                     line.ok() ? "wrong number of arguments" : line.error().c_str());
+    if (!line.usable(1, "vsthost leaks", "usage: vsthost leaks PLUGIN [--cycles N] [--editor-cycles N]\n"))
         return 2;
-    }
     const std::string& path = line.positional()[0];
     for (int i = 0; i < kWarmUp; ++i)
         if (!live(path)) return 1;

@@ -1,10 +1,12 @@
-// A loaded plug-in module and its entry point; one implementation per platform.
+// A loaded VST plug-in module and its entry point.
 #pragma once
 
 #include "EffectRecord.h"
+#include "SharedLibrary.h"
 
 #include <memory>
 #include <string>
+#include <utility>
 
 /// Signature of a plug-in's exported entry point.
 using PluginEntryProc = AEffect* (*)(audioMasterCallback host);
@@ -14,16 +16,15 @@ class PluginLibrary
 public:
     /// Loads the module at path; returns null and fills error when it cannot be loaded or has no entry point.
     static std::unique_ptr<PluginLibrary> load(const std::string& path, std::string& error);
-    ~PluginLibrary();
-
-    PluginLibrary(const PluginLibrary&) = delete;
-    PluginLibrary& operator=(const PluginLibrary&) = delete;
 
     PluginEntryProc entryPoint() const { return entry; }
 
 private:
-    PluginLibrary(void* moduleHandle, PluginEntryProc entryProc) : handle(moduleHandle), entry(entryProc) {}
+    PluginLibrary(std::unique_ptr<SharedLibrary> module, PluginEntryProc entryProc)
+        : library(std::move(module)), entry(entryProc)
+    {
+    }
 
-    void* handle;
+    std::unique_ptr<SharedLibrary> library;
     PluginEntryProc entry;
 };

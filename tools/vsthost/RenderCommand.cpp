@@ -13,7 +13,7 @@ namespace
 {
 const char kUsage[] =
     "usage: vsthost render PLUGIN IN OUT [--set NAME=VALUE ...] [--at FRAME:NAME=VALUE ...]\n"
-    "                      [--state FILE] [--block N] [--double] [--rate HZ]\n";
+    "                      [--state FILE] [--save-state FILE] [--block N] [--double] [--rate HZ]\n";
 
 /// Reads FRAME:NAME=VALUE changes, sorted by frame; false (with a message) at the first bad one.
 bool parseChanges(PluginInstance& plugin, const std::vector<std::string>& texts,
@@ -62,12 +62,7 @@ int runRender(const std::vector<std::string>& args)
     CommandLine line(args, {"--set", "--at", "--state", "--save-state", "--block", "--rate"}, {"--double"});
     const int block = static_cast<int>(line.number("--block", kDefaultBlockSize, 1, 1 << 20));
     const double rawRate = line.number("--rate", kDefaultRawRate, 1, 1e7);
-    if (!line.ok() || line.positional().size() != 3)
-    {
-        std::fprintf(stderr, "vsthost render: %s\n%s",
-                     line.ok() ? "wrong number of arguments" : line.error().c_str(), kUsage);
-        return 2;
-    }
+    if (!line.usable(3, "vsthost render", kUsage)) return 2;
     const auto& files = line.positional();
     AudioClip input;
     std::string error;

@@ -28,27 +28,22 @@ template <typename Sample> struct Channels
     std::vector<Sample*> moved;
 };
 
-/// The changes of the block [begin, begin + frames), their frames counted from the block's start.
-std::vector<ParameterChange> changesWithin(const std::vector<ParameterChange>& changes, std::size_t begin,
-                                           std::size_t frames)
-{
-    std::vector<ParameterChange> within;
-    for (const ParameterChange& change : changes)
-        if (change.frame >= begin && change.frame < begin + frames)
-            within.push_back({static_cast<std::uint32_t>(change.frame - begin), change.index, change.value});
-    return within;
-}
-
 template <typename Sample>
 double processAll(PluginInstance& plugin, Channels<Sample>& in, Channels<Sample>& out, std::size_t frames,
                   const std::vector<ParameterChange>& changes)
 {
     const auto block = static_cast<std::size_t>(std::max(plugin.blockSize(), 1));
     std::chrono::steady_clock::duration elapsed{};
+    std::vector<ParameterChange> within;
+    std::size_t next = 0;
     for (std::size_t done = 0; done < frames; done += block)
     {
         const std::size_t count = std::min(frames - done, block);
-        const auto within = changesWithin(changes, done, count);
+        // Sorted, so a block's changes start where the last block's ended.
+        within.clear();
+        for (; next < changes.size() && changes[next].frame < done + count; ++next)
+            within.push_back({static_cast<std::uint32_t>(changes[next].frame - done), changes[next].index,
+                              changes[next].value});
         Sample* const* inputs = in.at(done);
         Sample* const* outputs = out.at(done);
         const auto begin = std::chrono::steady_clock::now();

@@ -28,11 +28,6 @@ public:
         return true;
     }
 
-    bool empty() const
-    {
-        return taken.load(std::memory_order_acquire) == written.load(std::memory_order_acquire);
-    }
-
 private:
     std::array<Item, Capacity> slots{};
     std::atomic<std::size_t> written{0};

@@ -19,13 +19,9 @@ int runValidate(const std::vector<std::string>& args)
     const int strictness = static_cast<int>(line.number("--strictness", kDefaultStrictness, 1, 10));
     const auto seed =
         static_cast<std::uint32_t>(line.number("--seed", std::random_device{}(), 0, 4294967295.0));
-    if (!line.ok() || line.positional().size() != 1)
-    {
-        std::fprintf(stderr,
-                     "vsthost validate: %s\nusage: vsthost validate PLUGIN [--strictness 1..10] [--seed N]\n",
-                     line.ok() ? "wrong number of arguments" : line.error().c_str());
+    if (!line.usable(1, "vsthost validate",
+                     "usage: vsthost validate PLUGIN [--strictness 1..10] [--seed N]\n"))
         return 2;
-    }
     const std::string& path = line.positional()[0];
     if (!openOrReport(path)) return 1;
     std::printf("Validating %s at strictness %d with seed %u\n", path.c_str(), strictness, seed);

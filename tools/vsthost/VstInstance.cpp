@@ -1,5 +1,5 @@
-// The VST side of the format-neutral interface: normalized values, the bank chunk as state, and blocks
-// split where a parameter changes.
+// The VST side of the format-neutral interface: normalized values, the bank chunk as state, and process
+// calls split where a parameter changes or a block ends.
 #include "HostedPlugin.h"
 
 #include <algorithm>
@@ -19,7 +19,7 @@ template <typename Sample> struct ReplacingCall
     Sample* const* outputs;
 
     /// frames frames from offset on; the whole block goes through as given, without copying the pointers.
-    void run(int offset, int frames) const
+    void run(std::size_t offset, int frames) const
     {
         if (offset == 0)
         {
@@ -52,6 +52,14 @@ void processSplit(HostedPlugin& plugin, const ReplacingCall<Sample>& call, int f
     }
     if (done < frames || frames == 0) call.run(done, frames - done);
 }
+
+template <typename Sample>
+void processInBlocks(const ReplacingCall<Sample>& call, std::size_t frames, int blockSize)
+{
+    const auto block = static_cast<std::size_t>(blockSize);
+    for (std::size_t done = 0; done < frames; done += block)
+        call.run(done, static_cast<int>(std::min(frames - done, block)));
+}
 } // namespace
 
 ParameterRange HostedPlugin::parameterRange(int)
@@ -83,6 +91,18 @@ void HostedPlugin::processBlock(double* const* inputs, double* const* outputs, i
 {
     processSplit(*this, ReplacingCall<double>{record->processDoubleReplacing, record, inputs, outputs},
                  frames, changes, changeCount);
+}
+
+void HostedPlugin::processFloat(float* const* inputs, float* const* outputs, std::size_t frames)
+{
+    processInBlocks(ReplacingCall<float>{record->processReplacing, record, inputs, outputs}, frames,
+                    maxBlock);
+}
+
+void HostedPlugin::processDouble(double* const* inputs, double* const* outputs, std::size_t frames)
+{
+    processInBlocks(ReplacingCall<double>{record->processDoubleReplacing, record, inputs, outputs}, frames,
+                    maxBlock);
 }
 
 double HostedPlugin::idlePeriod()

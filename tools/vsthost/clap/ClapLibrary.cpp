@@ -1,16 +1,14 @@
 // Loading a .clap: the exported entry object, its counted init, and the plug-in factory.
 #include "ClapLibrary.h"
 
-#include "SharedModule.h"
-
 using namespace qm07::clap;
 
 std::unique_ptr<ClapLibrary> ClapLibrary::load(const std::string& path, std::string& error)
 {
-    void* module = SharedModule::open(path, error);
+    auto module = SharedLibrary::open(path, error);
     if (!module) return nullptr;
-    const auto* entry = static_cast<const clap_plugin_entry*>(SharedModule::symbol(module, "clap_entry"));
-    std::unique_ptr<ClapLibrary> library(new ClapLibrary(module, entry));
+    const auto* entry = static_cast<const clap_plugin_entry*>(module->symbol("clap_entry"));
+    std::unique_ptr<ClapLibrary> library(new ClapLibrary(std::move(module), entry));
     if (!entry)
         error = path + " exports no clap_entry";
     else if (!clap_version_is_compatible(entry->clap_version))
@@ -35,5 +33,4 @@ ClapLibrary::~ClapLibrary()
 {
     // Only an init that succeeded is paired with a deinit.
     if (initialised) object->deinit();
-    SharedModule::close(module);
 }

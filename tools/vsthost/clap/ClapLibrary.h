@@ -1,10 +1,12 @@
 // A loaded .clap file: its entry initialised for as long as the library is held, and its plug-in factory.
 #pragma once
 
+#include "SharedLibrary.h"
 #include "abi/Entry.h"
 
 #include <memory>
 #include <string>
+#include <utility>
 
 class ClapLibrary
 {
@@ -18,13 +20,15 @@ public:
     ClapLibrary(const ClapLibrary&) = delete;
     ClapLibrary& operator=(const ClapLibrary&) = delete;
 
-    const qm07::clap::clap_plugin_entry& entry() const { return *object; }
     const qm07::clap::clap_plugin_factory& factory() const { return *plugins; }
 
 private:
-    ClapLibrary(void* handle, const qm07::clap::clap_plugin_entry* entry) : module(handle), object(entry) {}
+    ClapLibrary(std::unique_ptr<SharedLibrary> module, const qm07::clap::clap_plugin_entry* entry)
+        : library(std::move(module)), object(entry)
+    {
+    }
 
-    void* module;
+    std::unique_ptr<SharedLibrary> library;
     const qm07::clap::clap_plugin_entry* object;
     const qm07::clap::clap_plugin_factory* plugins = nullptr;
     bool initialised = false;

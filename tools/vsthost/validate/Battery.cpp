@@ -75,12 +75,14 @@ int runBattery(Session& session, const std::vector<Check>& checks, std::FILE* ou
     int failed = 0;
     for (const Check& check : checks)
     {
-        const unsigned format = session.format() == PluginFormat::Clap ? kClapOnly : kVstOnly;
-        if (check.minStrictness > session.strictness() || !(check.formats & format)) continue;
-        session.beginCheck(check.name);
-        CrashReport::running(check.name, passed, failed);
+        const bool clap = session.format() == PluginFormat::Clap;
+        if (check.minStrictness > session.strictness() || !(check.formats & (clap ? kClapOnly : kVstOnly)))
+            continue;
+        const char* name = clap && check.clapName ? check.clapName : check.name;
+        session.beginCheck(name);
+        CrashReport::running(name, passed, failed);
         const Outcome outcome = check.run(session);
-        std::fprintf(out, "%s  %s%s%s\n", kVerdictNames[static_cast<int>(outcome.verdict)], check.name,
+        std::fprintf(out, "%s  %s%s%s\n", kVerdictNames[static_cast<int>(outcome.verdict)], name,
                      outcome.detail.empty() ? "" : ": ", outcome.detail.c_str());
         std::fflush(out);
         passed += outcome.verdict == Verdict::Pass;

@@ -99,6 +99,8 @@ struct Check
     int minStrictness;
     Outcome (*run)(Session& session);
     unsigned formats;
+    /// The same check's name in CLAP's terms, where they are not VST's.
+    const char* clapName = nullptr;
 };
 
 /// Runs the checks the session's strictness and format ask for, one line each on out, then "N passed, M

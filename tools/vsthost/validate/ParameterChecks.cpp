@@ -134,10 +134,9 @@ std::vector<Check> parameterChecks()
     return {
         {"parameters: 0, 1, steps between, out of range, NaN and infinities leave every value finite within "
          "0 to 1",
-         1, valuesStayInRange, kVstOnly},
-        {"parameters: minimum, maximum, steps between, out of range, NaN and infinities leave every value "
-         "finite within its range",
-         1, valuesStayInRange, kClapOnly},
+         1, valuesStayInRange, kEveryFormat,
+         "parameters: minimum, maximum, steps between, out of range, NaN and infinities leave every value "
+         "finite within its range"},
         {"parameters: names, labels and displays at every value fit 8 characters and a terminator", 1,
          textsFit, kVstOnly},
         {"parameters: random settings give finite output for audio, noise and silence", 2,

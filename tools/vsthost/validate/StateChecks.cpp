@@ -215,14 +215,13 @@ Outcome impossibleSizesRefused(Session& session)
 std::vector<Check> stateChecks()
 {
     return {
-        {"state: bank and program chunks survive a round trip byte for byte", 1, roundTrip, kVstOnly},
-        {"state: the saved state survives a round trip byte for byte", 1, roundTrip, kClapOnly},
-        {"state: a fresh instance's chunk restores the defaults", 1, freshChunkRestoresDefaults, kVstOnly},
-        {"state: a fresh instance's state restores the defaults", 1, freshChunkRestoresDefaults, kClapOnly},
+        {"state: bank and program chunks survive a round trip byte for byte", 1, roundTrip, kEveryFormat,
+         "state: the saved state survives a round trip byte for byte"},
+        {"state: a fresh instance's chunk restores the defaults", 1, freshChunkRestoresDefaults, kEveryFormat,
+         "state: a fresh instance's state restores the defaults"},
         {"state: truncated, random, NaN-filled and overlong chunks leave a valid state", 1,
-         damagedChunksLeaveValidState, kVstOnly},
-        {"state: truncated, random, NaN-filled and overlong states leave a valid state", 1,
-         damagedChunksLeaveValidState, kClapOnly},
+         damagedChunksLeaveValidState, kEveryFormat,
+         "state: truncated, random, NaN-filled and overlong states leave a valid state"},
         {"state: chunk sizes that are negative or do not fit 32 bits are refused", 2, impossibleSizesRefused,
          kVstOnly},
     };

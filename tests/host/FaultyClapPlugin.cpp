@@ -1,10 +1,10 @@
-// A CLAP plug-in with deliberate faults for the battery's CLAP checks, that also watches its host: every
-// call on the wrong thread or out of the lifecycle's order is logged as the host misbehaving. Two
-// parameters from 0 to 1: "Level" scales the audio and is stored unclamped; "Bias" claims a default of 0.5
-// but starts at 0.25. Texts ignore the capacity they are given; the state is read with one read; blocks
-// above 96 kHz fail; the first flush reports an unpaired gesture end and a value out of range; the first
-// block asks for a flush from the audio thread. Its overruns stay inside the guards the battery puts after
-// every buffer, so the sanitizer builds run it too.
+// A CLAP plug-in with deliberate faults for the battery's CLAP checks, that also watches its host: a call on
+// the wrong thread or out of the lifecycle's order is logged as the host misbehaving. Two parameters from 0
+// to 1: "Level" scales the audio and is stored unclamped; "Bias" claims a default of 0.5 but starts at 0.25.
+// Texts ignore the capacity they are given; the state is read with one read; blocks above 96 kHz fail; the
+// first flush reports an unpaired gesture end and a value out of range; the first block asks for a flush
+// from the audio thread. Its overruns stay inside the guards the battery puts after every buffer, so the
+// sanitizer builds run it too.
 #include "abi/Entry.h"
 #include "abi/Features.h"
 #include "abi/ext/AudioPorts.h"
@@ -65,21 +65,27 @@ void expect(Faulty& self, bool audio, bool stageAllowed, const char* what)
     if (!rightThread || !stageAllowed) complain(self, what);
 }
 
-void onMain(Faulty& self, const char* what)
+/// A lifecycle call, allowed only at stage from; it leaves the instance at stage to.
+void move(const clap_plugin* p, bool audio, Stage from, Stage to, const char* what)
 {
-    expect(self, false, self.stage != Stage::Created, what);
+    expect(of(p), audio, of(p).stage == from, what);
+    of(p).stage = to;
+}
+
+/// A main-thread call of an extension, allowed once init has run.
+void onMain(const clap_plugin* p, const char* what)
+{
+    expect(of(p), false, of(p).stage != Stage::Created, what);
 }
 
 bool init(const clap_plugin* p)
 {
     Faulty& self = of(p);
-    self.threads = static_cast<const clap_host_thread_check*>(
-        self.host->get_extension(self.host, CLAP_EXT_THREAD_CHECK));
-    self.log = static_cast<const clap_host_log*>(self.host->get_extension(self.host, CLAP_EXT_LOG));
-    self.hostParams =
-        static_cast<const clap_host_params*>(self.host->get_extension(self.host, CLAP_EXT_PARAMS));
-    expect(self, false, self.stage == Stage::Created, "init");
-    self.stage = Stage::Inactive;
+    auto find = [&](const char* id) { return self.host->get_extension(self.host, id); };
+    self.threads = static_cast<const clap_host_thread_check*>(find(CLAP_EXT_THREAD_CHECK));
+    self.log = static_cast<const clap_host_log*>(find(CLAP_EXT_LOG));
+    self.hostParams = static_cast<const clap_host_params*>(find(CLAP_EXT_PARAMS));
+    move(p, false, Stage::Created, Stage::Inactive, "init");
     return true;
 }
 
@@ -89,34 +95,28 @@ void destroy(const clap_plugin* p)
     delete &of(p);
 }
 
-bool activate(const clap_plugin* p, double rate, std::uint32_t minFrames, std::uint32_t maxFrames)
+bool activate(const clap_plugin* p, double rate, std::uint32_t, std::uint32_t maxFrames)
 {
-    Faulty& self = of(p);
-    expect(self, false, self.stage == Stage::Inactive && minFrames >= 1 && minFrames <= maxFrames,
-           "activate");
-    self.rate = rate;
-    self.maxFrames = maxFrames;
-    self.stage = Stage::Active;
+    move(p, false, Stage::Inactive, Stage::Active, "activate");
+    of(p).rate = rate;
+    of(p).maxFrames = maxFrames;
     return true;
 }
 
 void deactivate(const clap_plugin* p)
 {
-    expect(of(p), false, of(p).stage == Stage::Active, "deactivate while not active, or processing");
-    of(p).stage = Stage::Inactive;
+    move(p, false, Stage::Active, Stage::Inactive, "deactivate while not active, or processing");
 }
 
 bool startProcessing(const clap_plugin* p)
 {
-    expect(of(p), true, of(p).stage == Stage::Active, "start_processing");
-    of(p).stage = Stage::Processing;
+    move(p, true, Stage::Active, Stage::Processing, "start_processing");
     return true;
 }
 
 void stopProcessing(const clap_plugin* p)
 {
-    expect(of(p), true, of(p).stage == Stage::Processing, "stop_processing");
-    of(p).stage = Stage::Active;
+    move(p, true, Stage::Processing, Stage::Active, "stop_processing");
 }
 
 void reset(const clap_plugin* p)
@@ -162,18 +162,11 @@ clap_process_status process(const clap_plugin* p, const clap_process* block)
     return CLAP_PROCESS_CONTINUE;
 }
 
-std::uint32_t portCount(const clap_plugin* p, bool)
-{
-    onMain(of(p), "audio_ports.count");
-    return 1;
-}
-
 bool portInfo(const clap_plugin* p, std::uint32_t index, bool input, clap_audio_port_info* info)
 {
-    onMain(of(p), "audio_ports.get");
+    onMain(p, "audio_ports.get");
     if (index != 0) return false;
     *info = {};
-    info->id = 0;
     std::snprintf(info->name, sizeof(info->name), "%s", input ? "In" : "Out");
     info->flags = CLAP_AUDIO_PORT_IS_MAIN | CLAP_AUDIO_PORT_SUPPORTS_64BITS;
     info->channel_count = 2;
@@ -182,15 +175,9 @@ bool portInfo(const clap_plugin* p, std::uint32_t index, bool input, clap_audio_
     return true;
 }
 
-std::uint32_t paramCount(const clap_plugin* p)
-{
-    onMain(of(p), "params.count");
-    return 2;
-}
-
 bool paramInfo(const clap_plugin* p, std::uint32_t index, clap_param_info* info)
 {
-    onMain(of(p), "params.get_info");
+    onMain(p, "params.get_info");
     if (index > 1) return false;
     *info = {};
     info->id = index;
@@ -203,7 +190,7 @@ bool paramInfo(const clap_plugin* p, std::uint32_t index, clap_param_info* info)
 
 bool paramValue(const clap_plugin* p, clap_id id, double* value)
 {
-    onMain(of(p), "params.get_value");
+    onMain(p, "params.get_value");
     if (id > 1) return false;
     *value = of(p).values[id].load();
     return true;
@@ -211,7 +198,7 @@ bool paramValue(const clap_plugin* p, clap_id id, double* value)
 
 bool valueToText(const clap_plugin* p, clap_id id, double value, char* text, std::uint32_t)
 {
-    onMain(of(p), "params.value_to_text");
+    onMain(p, "params.value_to_text");
     if (id > 1) return false;
     std::sprintf(text, "%.3f units", value); // the capacity ignored
     return true;
@@ -219,7 +206,7 @@ bool valueToText(const clap_plugin* p, clap_id id, double value, char* text, std
 
 bool textToValue(const clap_plugin* p, clap_id id, const char* text, double* value)
 {
-    onMain(of(p), "params.text_to_value");
+    onMain(p, "params.text_to_value");
     char* end = nullptr;
     *value = std::strtod(text, &end);
     return id <= 1 && end != text;
@@ -244,14 +231,14 @@ void flush(const clap_plugin* p, const clap_input_events* in, const clap_output_
 
 bool saveState(const clap_plugin* p, const clap_ostream* stream)
 {
-    onMain(of(p), "state.save");
+    onMain(p, "state.save");
     const double values[2] = {of(p).values[0].load(), of(p).values[1].load()};
     return stream->write(stream, values, sizeof(values)) == sizeof(values);
 }
 
 bool loadState(const clap_plugin* p, const clap_istream* stream)
 {
-    onMain(of(p), "state.load");
+    onMain(p, "state.load");
     double read[2];
     if (stream->read(stream, read, sizeof(read)) != sizeof(read)) return false; // one read only
     of(p).values[0] = read[0];                                                  // NaN taken as it comes
@@ -259,8 +246,10 @@ bool loadState(const clap_plugin* p, const clap_istream* stream)
     return true;
 }
 
-const clap_plugin_audio_ports kPorts = {portCount, portInfo};
-const clap_plugin_params kParams = {paramCount, paramInfo, paramValue, valueToText, textToValue, flush};
+// One port each way and two parameters, whichever thread asks: the counts check nothing.
+const clap_plugin_audio_ports kPorts = {[](const clap_plugin*, bool) { return 1u; }, portInfo};
+const clap_plugin_params kParams = {
+    [](const clap_plugin*) { return 2u; }, paramInfo, paramValue, valueToText, textToValue, flush};
 const clap_plugin_state kState = {saveState, loadState};
 
 const void* extension(const clap_plugin*, const char* id)
@@ -271,48 +260,28 @@ const void* extension(const clap_plugin*, const char* id)
     return nullptr;
 }
 
-void onMainThread(const clap_plugin* p)
-{
-    onMain(of(p), "on_main_thread");
-}
-
 const char* const kFeatures[] = {CLAP_PLUGIN_FEATURE_AUDIO_EFFECT, nullptr};
 const clap_plugin_descriptor kDescriptor = {CLAP_VERSION, "org.qm07.faulty", "Faulty", "QM07 project", "", "",
                                             "",           "1.0.0",           "",       kFeatures};
-
-std::uint32_t pluginCount(const clap_plugin_factory*)
-{
-    return 1;
-}
-
-const clap_plugin_descriptor* descriptor(const clap_plugin_factory*, std::uint32_t index)
-{
-    return index == 0 ? &kDescriptor : nullptr;
-}
 
 const clap_plugin* create(const clap_plugin_factory*, const clap_host* host, const char* id)
 {
     if (!id || std::strcmp(id, kDescriptor.id) != 0) return nullptr;
     auto* self = new Faulty{{&kDescriptor, nullptr, init, destroy, activate, deactivate, startProcessing,
-                             stopProcessing, reset, process, extension, onMainThread},
+                             stopProcessing, reset, process, extension,
+                             [](const clap_plugin* p) { onMain(p, "on_main_thread"); }},
                             host};
     self->plugin.plugin_data = self;
     return &self->plugin;
 }
 
-const clap_plugin_factory kFactory = {pluginCount, descriptor, create};
-
-bool entryInit(const char*)
-{
-    return true;
-}
-
-void entryDeinit() {}
-
-const void* entryFactory(const char* id)
-{
-    return std::strcmp(id, CLAP_PLUGIN_FACTORY_ID) == 0 ? &kFactory : nullptr;
-}
+const clap_plugin_factory kFactory = {[](const clap_plugin_factory*) { return 1u; },
+                                      [](const clap_plugin_factory*, std::uint32_t index)
+                                      { return index == 0 ? &kDescriptor : nullptr; },
+                                      create};
 } // namespace
 
-extern "C" const clap_plugin_entry clap_entry = {CLAP_VERSION, entryInit, entryDeinit, entryFactory};
+extern "C" const clap_plugin_entry clap_entry = {
+    CLAP_VERSION, [](const char*) { return true; }, [] {},
+    [](const char* id) -> const void*
+    { return std::strcmp(id, CLAP_PLUGIN_FACTORY_ID) == 0 ? &kFactory : nullptr; }};
