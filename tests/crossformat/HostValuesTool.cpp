@@ -3,7 +3,6 @@
 #include "HostValues.h"
 #include "Parameters.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,15 +10,6 @@
 
 namespace
 {
-bool sameName(const std::string& a, const char* b)
-{
-    if (a.size() != std::strlen(b)) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 /// NAME=VALUE with a parameter's name (any case) and a normalized value; false when it is not that.
 bool parse(const char* text, int& index, float& value, std::string& name)
 {
@@ -28,9 +18,8 @@ bool parse(const char* text, int& index, float& value, std::string& name)
     name.assign(text, equals);
     char* end = nullptr;
     value = std::strtof(equals + 1, &end);
-    for (index = 0; index < qm07::kNumParams; ++index)
-        if (sameName(name, qm07::kParameters[index].name)) break;
-    return index < qm07::kNumParams && end != equals + 1 && *end == '\0';
+    index = qm07::findParameter(name.c_str());
+    return index >= 0 && end != equals + 1 && *end == '\0';
 }
 } // namespace
 

@@ -9,7 +9,6 @@
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb_image_write.h>
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -31,17 +30,7 @@ std::intptr_t silentHost(AEffect*, std::int32_t, std::int32_t, std::intptr_t, vo
 
 int parameterIndex(const std::string& name)
 {
-    for (int i = 0; i < kNumParams; ++i)
-    {
-        const char* candidate = qm07::kParameters[i].name;
-        if (name.size() == std::strlen(candidate) &&
-            std::equal(name.begin(), name.end(), candidate,
-                       [](char a, char b) {
-                           return std::tolower(static_cast<unsigned char>(a)) ==
-                                  std::tolower(static_cast<unsigned char>(b));
-                       }))
-            return i;
-    }
+    if (const std::int32_t index = qm07::findParameter(name.c_str()); index >= 0) return index;
     char* end = nullptr;
     const long number = std::strtol(name.c_str(), &end, 10);
     return !name.empty() && *end == '\0' && number >= 0 && number < kNumParams ? static_cast<int>(number)
