@@ -1,9 +1,6 @@
-// The built QM07Compressor.clap as a host sees it: entry, factory, descriptor, ports and lifecycle.
-#include "ProductInfo.h"
+// The built QM07Compressor.clap as a host sees it: counted init, refused creations and the lifecycle.
 #include "SharedLibrary.h"
 #include "abi/Entry.h"
-#include "abi/ext/AudioPorts.h"
-#include "abi/ext/Latency.h"
 #include "abi/ext/Log.h"
 
 #include <gtest/gtest.h>
@@ -63,20 +60,7 @@ struct ClapModuleTest : ::testing::Test
     TestHost host;
 };
 
-std::vector<std::string> features(const clap_plugin_descriptor& d)
-{
-    std::vector<std::string> list;
-    for (const char* const* f = d.features; *f; ++f)
-        list.emplace_back(*f);
-    return list;
-}
 } // namespace
-
-TEST_F(ClapModuleTest, EntryCarriesACompatibleVersionAndOnlyThePluginFactory)
-{
-    EXPECT_TRUE(clap_version_is_compatible(entry->clap_version));
-    EXPECT_EQ(entry->get_factory("clap.preset-discovery-factory/2"), nullptr);
-}
 
 TEST_F(ClapModuleTest, InitIsCountedSoTheFactoryGoesOnlyWithTheLastDeinit)
 {
@@ -88,20 +72,6 @@ TEST_F(ClapModuleTest, InitIsCountedSoTheFactoryGoesOnlyWithTheLastDeinit)
     ASSERT_TRUE(entry->init(QM07_CLAP_PATH));
 }
 
-TEST_F(ClapModuleTest, FactoryListsOneDescriptorWithTheProductsIdentity)
-{
-    ASSERT_EQ(factory->get_plugin_count(factory), 1u);
-    EXPECT_EQ(factory->get_plugin_descriptor(factory, 1), nullptr);
-    const clap_plugin_descriptor* d = factory->get_plugin_descriptor(factory, 0);
-    ASSERT_NE(d, nullptr);
-    EXPECT_TRUE(clap_version_is_compatible(d->clap_version));
-    EXPECT_STREQ(d->id, "com.tarvel.qm07-compressor");
-    EXPECT_STREQ(d->name, qm07::kProductName);
-    EXPECT_STREQ(d->vendor, qm07::kVendorName);
-    EXPECT_STREQ(d->version, qm07::kVersionString);
-    EXPECT_EQ(features(*d), (std::vector<std::string>{"audio-effect", "compressor", "stereo"}));
-}
-
 TEST_F(ClapModuleTest, RefusesUnknownIdsAndPreReleaseHosts)
 {
     EXPECT_EQ(factory->create_plugin(factory, &host.host, "com.tarvel.qm07"), nullptr);
@@ -110,38 +80,6 @@ TEST_F(ClapModuleTest, RefusesUnknownIdsAndPreReleaseHosts)
     TestHost old;
     old.host.clap_version = {0, 19, 0};
     EXPECT_EQ(create(old.host), nullptr);
-}
-
-TEST_F(ClapModuleTest, OffersStereoMainPortsAndNoLatency)
-{
-    const clap_plugin* p = create(host.host);
-    ASSERT_NE(p, nullptr);
-    ASSERT_TRUE(p->init(p));
-    EXPECT_STREQ(p->desc->id, "com.tarvel.qm07-compressor");
-    const auto* ports =
-        static_cast<const clap_plugin_audio_ports*>(p->get_extension(p, CLAP_EXT_AUDIO_PORTS));
-    ASSERT_NE(ports, nullptr);
-    for (bool input : {true, false})
-    {
-        ASSERT_EQ(ports->count(p, input), 1u);
-        clap_audio_port_info info;
-        std::memset(&info, 0x5a, sizeof(info));
-        ASSERT_TRUE(ports->get(p, 0, input, &info));
-        EXPECT_FALSE(ports->get(p, 1, input, &info));
-        EXPECT_EQ(info.channel_count, 2u);
-        EXPECT_STREQ(info.port_type, CLAP_PORT_STEREO);
-        EXPECT_TRUE(info.flags & CLAP_AUDIO_PORT_IS_MAIN);
-        EXPECT_EQ(info.in_place_pair, 0u) << "the one port of the other direction";
-        EXPECT_LT(std::strlen(info.name), CLAP_NAME_SIZE);
-    }
-    const auto* latency = static_cast<const clap_plugin_latency*>(p->get_extension(p, CLAP_EXT_LATENCY));
-    ASSERT_NE(latency, nullptr);
-    ASSERT_TRUE(p->activate(p, 48000.0, 1, 4096));
-    EXPECT_EQ(latency->get(p), 0u);
-    EXPECT_EQ(p->get_extension(p, "clap.no-such-extension"), nullptr);
-    p->deactivate(p);
-    p->destroy(p);
-    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(ClapModuleTest, LifecycleCallsOutOfOrderAreRefusedAndLogged)
