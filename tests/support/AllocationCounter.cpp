@@ -1,5 +1,5 @@
 // The program's operator new and delete, counting while asked; linked as objects so they replace the
-// runtime's. The runtime's other forms (arrays, nothrow) call these.
+// runtime's.
 #include "AllocationCounter.h"
 
 #include <atomic>
@@ -10,6 +10,18 @@ namespace
 {
 std::atomic<bool> gCounting{false};
 std::atomic<int> gAllocations{0};
+
+void* counted(std::size_t bytes) noexcept
+{
+    if (gCounting.load()) ++gAllocations;
+    return std::malloc(bytes ? bytes : 1);
+}
+
+void* countedOrThrow(std::size_t bytes)
+{
+    if (void* p = counted(bytes)) return p;
+    throw std::bad_alloc();
+}
 } // namespace
 
 namespace qm07
@@ -29,17 +41,33 @@ int stopCountingAllocations()
 
 void* operator new(std::size_t bytes)
 {
-    if (gCounting.load()) ++gAllocations;
-    if (void* p = std::malloc(bytes ? bytes : 1)) return p;
-    throw std::bad_alloc();
+    return countedOrThrow(bytes);
 }
-
+void* operator new[](std::size_t bytes)
+{
+    return countedOrThrow(bytes);
+}
+void* operator new(std::size_t bytes, const std::nothrow_t&) noexcept
+{
+    return counted(bytes);
+}
+void* operator new[](std::size_t bytes, const std::nothrow_t&) noexcept
+{
+    return counted(bytes);
+}
 void operator delete(void* p) noexcept
 {
     std::free(p);
 }
-
+void operator delete[](void* p) noexcept
+{
+    std::free(p);
+}
 void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept
 {
     std::free(p);
 }
